@@ -1,0 +1,40 @@
+// Cell marks: the letters "a" to "z" set on the last-entry display.
+
+#include "screens/programm.h"
+
+namespace {
+
+bool ist_kleinbuchstabe(const std::string& text) {
+    return !text.empty() && text[0] >= 'a' && text[0] <= 'z';
+}
+
+}  // namespace
+
+void frm_sudoku_main::lbl_c_Click(Integer Index) {
+    if (txt_m(Index).text().empty() || mark > 24) return;
+
+    Integer anzahl = 0;
+    for (int i = 1; i <= 81; ++i)
+        if (ist_kleinbuchstabe(markierung(i))) ++anzahl;
+    mark = anzahl;
+
+    const std::string c = lbl_c(Index).text();
+    if (c.empty()) return;
+    if (!ist_kleinbuchstabe(c)) {
+        const std::string neu(1, static_cast<char>(97 + mark));
+        lbl_c(Index).setText(neu);
+        markierung(Index) = neu;
+    } else if (c[0] == 96 + mark) {
+        lbl_c(Index).setText("");
+        markierung(Index).clear();
+        mark = toolkit::add(mark, -1);
+    }
+}
+
+void frm_sudoku_main::lbl_c_mark_rueckg(Integer ix) {
+    lbl_c(ix).setText(txt_m(ix).text());
+    lbl_erkl(1).setText("");
+    lbl_erkl(2).setText("");
+    markierung(ix).clear();
+    if (mark != 0) mark = toolkit::add(mark, -1);
+}

@@ -1,0 +1,79 @@
+#include "screens/erklaerung.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace erklaerung {
+
+namespace {
+
+bool is_valid_utf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        auto c = static_cast<unsigned char>(bytes[i]);
+        int follow = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        if (follow < 0 || i + static_cast<std::size_t>(follow) >= bytes.size()) return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
+                return false;
+        i += static_cast<std::size_t>(follow) + 1;
+    }
+    return true;
+}
+
+// Windows-1252 to UTF-8; the five undefined bytes become U+FFFD.
+std::string from_windows_1252(std::string_view bytes) {
+    static const char16_t high[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    std::string text;
+    for (char byte : bytes) {
+        auto b = static_cast<unsigned char>(byte);
+        char32_t c = b < 0x80 ? b : b < 0xA0 ? high[b - 0x80] : b;
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else if (c < 0x800) {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | (c >> 12));
+            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string aufbereiten(std::string_view bytes) {
+    std::string text = is_valid_utf8(bytes) ? std::string(bytes) : from_windows_1252(bytes);
+    // A line ends at CR LF, LF or a lone CR; each line gets CR LF.
+    std::string result;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", i);
+        if (end == std::string::npos) end = text.size();
+        result.append(text, i, end - i);
+        result += "\r\n";
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        i = end + 1;
+    }
+    return result;
+}
+
+std::optional<std::string> lesen() {
+    std::error_code fehler;
+    if (!std::filesystem::is_regular_file(dateiname, fehler)) return std::nullopt;
+    std::ifstream datei(dateiname, std::ios::binary);
+    if (!datei) return std::nullopt;
+    std::ostringstream inhalt;
+    inhalt << datei.rdbuf();
+    if (datei.bad()) return std::nullopt;
+    return aufbereiten(inhalt.str());
+}
+
+}  // namespace erklaerung

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "screens/frm_sudoku_druck.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/frm_sudoku_start.h"
+#include "screens/toolkit/application.h"
+
+// The whole program: its three screens on one platform. Large (the main
+// screen's move records), so create it on the heap.
+class Programm {
+public:
+    explicit Programm(toolkit::Platform& platform);
+
+    // Program entry: shows the start screen.
+    void starten();
+
+    toolkit::Application app;
+    frm_sudoku_start start;
+    frm_sudoku_main main;
+    frm_sudoku_druck druck;
+};

@@ -1,0 +1,24 @@
+#include "screens/toolkit/application.h"
+
+namespace toolkit {
+
+Screen* Application::visibleScreen() const {
+    for (Screen* screen : screens_)
+        if (screen->visible()) return screen;
+    return nullptr;
+}
+
+Element* Application::focus() const {
+    Screen* screen = visibleScreen();
+    return screen ? screen->activeElement() : nullptr;
+}
+
+void Application::screenUnloaded() {
+    if (ended_) return;
+    for (Screen* screen : screens_)
+        if (screen->loaded()) return;
+    ended_ = true;
+    platform_.programEnded();
+}
+
+}  // namespace toolkit

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "screens/toolkit/platform.h"
+#include "screens/toolkit/screen.h"
+
+namespace toolkit {
+
+// The running program: its screens, the platform for dialogs and printing,
+// and the input focus.
+class Application {
+public:
+    explicit Application(Platform& platform) : platform_(platform) {}
+
+    Platform& platform() const { return platform_; }
+
+    void registerScreen(Screen* screen) { screens_.push_back(screen); }
+    const std::vector<Screen*>& screens() const { return screens_; }
+    Screen* visibleScreen() const;
+
+    // The element with the input focus: the active element of the visible screen.
+    Element* focus() const;
+
+    // Called by Screen::unload; ends the program when no screen is loaded.
+    void screenUnloaded();
+    bool ended() const { return ended_; }
+
+    int messageBox(const std::string& text, int buttons, const std::string& title = "") {
+        return platform_.messageBox(text, buttons, title);
+    }
+    std::string inputBox(const std::string& prompt, const std::string& title) {
+        return platform_.inputBox(prompt, title);
+    }
+
+private:
+    Platform& platform_;
+    std::vector<Screen*> screens_;
+    bool ended_ = false;
+};
+
+}  // namespace toolkit

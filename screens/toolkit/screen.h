@@ -1,0 +1,94 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "screens/toolkit/element.h"
+
+namespace toolkit {
+
+class Application;
+
+enum class ScreenProperty { Visible, Caption, Focus, Loaded };
+
+class ScreenObserver {
+public:
+    virtual ~ScreenObserver() = default;
+    virtual void screenChanged(class Screen& screen, ScreenProperty property) = 0;
+};
+
+// A screen (window) of the program with its elements. It is loaded at its first
+// showing, hidden and shown again with its state kept, and unloaded at the end.
+class Screen {
+public:
+    Screen(Application& application, std::string name);
+    virtual ~Screen() = default;
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    Application& application() const { return application_; }
+    const std::string& name() const { return name_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& caption);
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    void setClientSize(int width, int height);
+    const std::optional<Rgb>& backColor() const { return backColor_; }
+    void setBackColor(std::optional<Rgb> color) { backColor_ = color; }
+    // Whether the window carries the program's small icon.
+    bool hasIcon() const { return hasIcon_; }
+    void setHasIcon(bool hasIcon) { hasIcon_ = hasIcon; }
+
+    bool loaded() const { return loaded_; }
+    bool visible() const { return visible_; }
+    // Shows the screen, non-modal; the first showing loads it and runs its load
+    // handler to completion before the screen becomes visible.
+    void show();
+    void hide();
+    // Unloads the screen: hidden, marked unloaded; the program ends when no
+    // screen is left. Nothing is destroyed, so a caller on the stack stays valid.
+    void unload();
+
+    // The user closed the window with the title bar's close button.
+    virtual void closeRequested() {}
+
+    // Every element in creation order, and the one with a name and index.
+    const std::vector<Element*>& elements() const { return elements_; }
+    Element* find(std::string_view name, int index = -1) const;
+    // Elements with a tab index, in keyboard focus order.
+    std::vector<Element*> tabOrder() const;
+
+    // The element of this screen that has (or gets, when the screen is shown)
+    // the input focus.
+    Element* activeElement() const { return activeElement_; }
+    void setFocus(Element& element);
+
+    void setObserver(ScreenObserver* observer) { observer_ = observer; }
+    // Called by Element's constructor.
+    void registerElement(Element* element) { elements_.push_back(element); }
+    // Tells the observer of an element change; used by the elements.
+    void notify(ScreenProperty property);
+
+protected:
+    virtual void Form_Load() {}
+
+private:
+    void focusFirst();
+
+    Application& application_;
+    std::string name_;
+    std::string caption_;
+    int clientWidth_ = 0, clientHeight_ = 0;
+    std::optional<Rgb> backColor_;
+    bool hasIcon_ = false;
+    bool loaded_ = false;
+    bool visible_ = false;
+    std::vector<Element*> elements_;
+    Element* activeElement_ = nullptr;
+    ScreenObserver* observer_ = nullptr;
+};
+
+}  // namespace toolkit

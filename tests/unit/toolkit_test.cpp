@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "screens/toolkit/application.h"
+#include "screens/toolkit/element_array.h"
+#include "screens/toolkit/failure.h"
+#include "screens/toolkit/scripted_platform.h"
+
+using namespace toolkit;
+
+namespace {
+
+class TestScreen : public Screen {
+public:
+    explicit TestScreen(Application& app)
+        : Screen(app, "test"),
+          feld(*this, ElementKind::TextBox, "feld", 3),
+          knopf(*this, ElementKind::Button, "knopf") {
+        for (int i = 0; i <= 3; ++i) feld(i).setTabIndex(i);
+        feld(0).setVisible(false);
+        knopf.setTabIndex(4);
+    }
+    ElementArray feld;
+    Element knopf;
+    int loads = 0;
+
+protected:
+    void Form_Load() override { ++loads; }
+};
+
+struct ToolkitTest : ::testing::Test {
+    std::ostringstream out;
+    ScriptedPlatform platform{out};
+    Application app{platform};
+    TestScreen screen{app};
+};
+
+}  // namespace
+
+TEST_F(ToolkitTest, ArrayIndexesOutsideTheBoundsRaiseTheirFailureNumbers) {
+    EXPECT_EQ(screen.feld(3).fullName(), "feld(3)");
+    try {
+        screen.feld(-1);
+        FAIL();
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), fehler_element_index_ungueltig);
+    }
+    try {
+        screen.feld(4);
+        FAIL();
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), fehler_element_fehlt);
+    }
+}
+
+TEST_F(ToolkitTest, SettingATextRaisesTheChangeEventNestedAndOnlyOnAChange) {
+    std::vector<std::string> seen;
+    Element& f = screen.feld(1);
+    f.onChange = [&] {
+        seen.push_back(f.text());
+        if (f.text() == "5") f.setText("!");  // nested write inside the handler
+    };
+    f.setText("5");
+    EXPECT_EQ(seen, (std::vector<std::string>{"5", "!"}));
+    f.setText("!");  // unchanged: no event
+    EXPECT_EQ(seen.size(), 2u);
+    // Labels and buttons have no change event.
+    screen.knopf.onChange = [&] { seen.push_back("knopf"); };
+    screen.knopf.setText("neu");
+    EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(ToolkitTest, KeyFilterMaySwallowOrPassTheCharacter) {
+    Element& f = screen.feld(1);
+    f.onKeyPress = [](int& code) {
+        if (code < '1' || code > '9') code = 0;
+    };
+    f.pressKey('a');
+    EXPECT_EQ(f.text(), "");
+    f.setMaxLength(1);
+    f.pressKey('7');
+    EXPECT_EQ(f.text(), "7");
+    f.pressKey('8');  // at the maximum length
+    EXPECT_EQ(f.text(), "7");
+    f.setLocked(true);
+    f.setText("");
+    f.pressKey('3');  // locked: the filter runs, nothing is typed
+    EXPECT_EQ(f.text(), "");
+}
+
+TEST_F(ToolkitTest, TypingEditsATextBoxAsAUserWould) {
+    Element& f = screen.feld(2);
+    for (int code : {int('a'), 0xE4, int('b')}) f.typeCharacter(code);
+    EXPECT_EQ(f.text(), "a\xC3\xA4" "b");
+    f.typeCharacter(8);
+    f.typeCharacter(8);
+    EXPECT_EQ(f.text(), "a");
+    f.typeCharacter(13);  // Enter adds nothing to a one-line box
+    EXPECT_EQ(f.text(), "a");
+    f.setMultiLine(true);
+    f.typeCharacter(13);
+    EXPECT_EQ(f.text(), "a\r\n");
+}
+
+TEST_F(ToolkitTest, FirstShowingLoadsOnceAndFocusesTheFirstElementThatCanTakeIt) {
+    EXPECT_FALSE(screen.loaded());
+    screen.show();
+    screen.hide();
+    screen.show();
+    EXPECT_EQ(screen.loads, 1);
+    EXPECT_EQ(app.focus(), &screen.feld(1));  // feld(0) is hidden
+    screen.setFocus(screen.feld(3));
+    screen.hide();
+    EXPECT_EQ(app.focus(), nullptr);
+    screen.show();
+    EXPECT_EQ(app.focus(), &screen.feld(3));  // the screen keeps its focus
+}
+
+TEST_F(ToolkitTest, UnloadingTheLastScreenEndsTheProgramOnce) {
+    TestScreen other(app);
+    screen.show();
+    other.unload();  // never loaded: no effect
+    EXPECT_FALSE(app.ended());
+    screen.unload();
+    EXPECT_TRUE(app.ended());
+    screen.unload();
+    EXPECT_EQ(out.str(), "ended\n");
+}
+
+TEST_F(ToolkitTest, ScriptedBoxesAnswerFromTheQueueOrByDefault) {
+    platform.queueAnswer(true);
+    EXPECT_EQ(app.messageBox("Frage?", ja_nein + ausrufezeichen, "Rückfrage"), antwort_ja);
+    EXPECT_EQ(app.messageBox("Frage?", ja_nein, ""), antwort_nein);
+    EXPECT_EQ(app.messageBox("Hallo\r\n\"x\"", nur_ok, ""), antwort_ok);
+    platform.queueInput("datei");
+    EXPECT_EQ(app.inputBox("Name?", "Hinweis!"), "datei");
+    EXPECT_EQ(app.inputBox("Name?", "Hinweis!"), "");
+    EXPECT_EQ(out.str(),
+              "message \"Rückfrage\" 52 \"Frage?\" -> yes\n"
+              "message \"\" 4 \"Frage?\" -> no\n"
+              "message \"\" 0 \"Hallo\\r\\n\\\"x\\\"\" -> ok\n"
+              "input \"Hinweis!\" \"Name?\" -> \"datei\"\n"
+              "input \"Hinweis!\" \"Name?\" -> cancel\n");
+}

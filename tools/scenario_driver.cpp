@@ -1,0 +1,225 @@
+#include "tools/scenario_driver.h"
+
+#include <charconv>
+
+#include "screens/programm.h"
+#include "screens/toolkit/failure.h"
+
+using toolkit::Element;
+using toolkit::quoted;
+using toolkit::Screen;
+
+namespace {
+
+std::string trueFalse(bool b) { return b ? "True" : "False"; }
+
+std::string color(const std::optional<toolkit::Rgb>& c) {
+    if (!c) return "default";
+    return "RGB(" + std::to_string(c->r) + "," + std::to_string(c->g) + "," +
+           std::to_string(c->b) + ")";
+}
+
+std::string font(const toolkit::Font& f) {
+    std::string text = quoted(f.name) + " " + toolkit::zahl_text(f.size);
+    if (f.bold) text += " bold";
+    if (f.italic) text += " italic";
+    return text;
+}
+
+int parseInt(std::string_view text) {
+    int number = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        throw ScriptError("not a number: " + std::string(text));
+    return number;
+}
+
+// Splits "word rest of line" at the first blank.
+std::pair<std::string, std::string> firstWord(const std::string& line) {
+    std::size_t blank = line.find(' ');
+    if (blank == std::string::npos) return {line, ""};
+    return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+}  // namespace
+
+std::string splitIndexes(std::string_view text, std::vector<int>& indexes) {
+    indexes.clear();
+    std::size_t open = text.find('(');
+    if (open == std::string_view::npos) return std::string(text);
+    if (text.back() != ')') throw ScriptError("malformed index: " + std::string(text));
+    std::string_view inside = text.substr(open + 1, text.size() - open - 2);
+    while (true) {
+        std::size_t comma = inside.find(',');
+        indexes.push_back(parseInt(inside.substr(0, comma)));
+        if (comma == std::string_view::npos) break;
+        inside.remove_prefix(comma + 1);
+    }
+    return std::string(text.substr(0, open));
+}
+
+ScenarioDriver::ScenarioDriver(std::ostream& out)
+    : out_(out), platform_(out), programm_(std::make_unique<Programm>(platform_)) {
+    programm_->starten();
+}
+
+ScenarioDriver::~ScenarioDriver() = default;
+
+Screen* ScenarioDriver::screen(std::string_view name) {
+    for (Screen* s : programm_->app.screens())
+        if (s->name() == name) return s;
+    return nullptr;
+}
+
+Element& ScenarioDriver::element(std::string_view reference) {
+    std::vector<Screen*> screens = programm_->app.screens();
+    std::size_t dot = reference.find('.');
+    if (dot != std::string_view::npos) {
+        Screen* s = screen(reference.substr(0, dot));
+        if (!s) throw ScriptError("unknown screen: " + std::string(reference.substr(0, dot)));
+        screens = {s};
+        reference.remove_prefix(dot + 1);
+    }
+    std::vector<int> indexes;
+    std::string name = splitIndexes(reference, indexes);
+    if (indexes.size() > 1) throw ScriptError("too many indexes: " + std::string(reference));
+    int index = indexes.empty() ? -1 : indexes[0];
+    for (Screen* s : screens)
+        if (Element* e = s->find(name, index)) return *e;
+    throw ScriptError("unknown element: " + std::string(reference));
+}
+
+std::string ScenarioDriver::elementProperty(Element& e, const std::string& property,
+                                            const std::vector<int>& arguments) {
+    if (!arguments.empty()) throw ScriptError("unknown property: " + property);
+    if (property == "text" || property == "caption") return quoted(e.text());
+    if (property == "visible") return trueFalse(e.visible());
+    if (property == "enabled") return trueFalse(e.enabled());
+    if (property == "locked") return trueFalse(e.locked());
+    if (property == "italic") return trueFalse(e.italic());
+    if (property == "value") return std::to_string(e.value());
+    if (property == "left") return std::to_string(e.left());
+    if (property == "top") return std::to_string(e.top());
+    if (property == "width") return std::to_string(e.width());
+    if (property == "height") return std::to_string(e.height());
+    if (property == "backcolor") return color(e.backColor());
+    if (property == "forecolor") return color(e.foreColor());
+    if (property == "font") return font(e.font());
+    throw ScriptError("unknown property: " + property);
+}
+
+std::string ScenarioDriver::value(const std::string& x) {
+    if (x == "screen") {
+        Screen* s = programm_->app.visibleScreen();
+        return s ? s->name() : "none";
+    }
+    if (x == "focus") {
+        Element* e = programm_->app.focus();
+        return e ? e->fullName() : "none";
+    }
+    std::size_t dot = x.find('.');
+    if (dot != std::string::npos) {
+        if (Screen* s = screen(x.substr(0, dot))) {
+            std::string property = x.substr(dot + 1);
+            if (property == "visible") return trueFalse(s->visible());
+            if (property == "caption") return quoted(s->caption());
+            if (property == "width") return std::to_string(s->clientWidth());
+            if (property == "height") return std::to_string(s->clientHeight());
+        }
+    } else {
+        std::vector<int> indexes;
+        std::string name = splitIndexes(x, indexes);
+        try {
+            if (auto v = variableValue(*programm_, name, indexes)) return *v;
+        } catch (const toolkit::Failure& failure) {
+            throw ScriptError("index out of range: " + x);
+        }
+        throw ScriptError("unknown name: " + x);
+    }
+    // Element property: the last dot outside parentheses separates it.
+    std::size_t split = std::string::npos;
+    int depth = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        if (x[i] == '(') ++depth;
+        if (x[i] == ')') --depth;
+        if (x[i] == '.' && depth == 0) split = i;
+    }
+    std::vector<int> arguments;
+    std::string property = splitIndexes(x.substr(split + 1), arguments);
+    return elementProperty(element(x.substr(0, split)), property, arguments);
+}
+
+void ScenarioDriver::runLine(const std::string& rawLine) {
+    std::string line = rawLine;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') return;
+    auto [command, rest] = firstWord(line);
+
+    if (command == "print") {
+        out_ << rest << " = " << value(rest) << '\n';
+        return;
+    }
+    if (programm_->app.ended()) throw ScriptError("the program has ended: " + line);
+
+    if (command == "click") {
+        Element& e = element(rest);
+        if (!e.screen().visible() || !e.visible() || !e.enabled()) return;  // a user cannot click it
+        if (e.canTakeFocus()) e.screen().setFocus(e);
+        e.click();
+    } else if (command == "type" || command == "key") {
+        auto [reference, text] = firstWord(rest);
+        Element& e = element(reference);
+        if (!e.screen().visible() || !e.canTakeFocus())
+            throw ScriptError("element cannot take the focus: " + reference);
+        e.screen().setFocus(e);
+        std::vector<int> codes;
+        if (command == "key") {
+            codes.push_back(parseInt(text));
+        } else {
+            // One key press per UTF-8 character.
+            for (std::size_t i = 0; i < text.size();) {
+                auto c = static_cast<unsigned char>(text[i]);
+                int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+                int code = length == 1 ? c : c & (0x3F >> (length - 1));
+                for (int k = 1; k < length && i + k < text.size(); ++k)
+                    code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+                codes.push_back(code);
+                i += static_cast<std::size_t>(length);
+            }
+        }
+        for (int code : codes) {
+            if (programm_->app.ended()) break;
+            if (Element* target = programm_->app.focus()) target->pressKey(code);
+        }
+    } else if (command == "input") {
+        platform_.queueInput(rest);
+    } else if (command == "cancel" && rest.empty()) {
+        platform_.queueInput(std::nullopt);
+    } else if (command == "answer" && (rest == "yes" || rest == "no")) {
+        platform_.queueAnswer(rest == "yes");
+    } else if (command == "close") {
+        Screen* s = screen(rest);
+        if (!s) throw ScriptError("unknown screen: " + rest);
+        if (s->visible()) s->closeRequested();
+    } else if (command == "printer" && (rest == "on" || rest == "off")) {
+        platform_.setPrinterAvailable(rest == "on");
+    } else {
+        throw ScriptError("unknown command: " + line);
+    }
+}
+
+int ScenarioDriver::run(std::istream& script, std::ostream& err) {
+    std::string line;
+    int number = 0;
+    while (std::getline(script, line)) {
+        ++number;
+        try {
+            runLine(line);
+        } catch (const ScriptError& error) {
+            out_.flush();
+            err << "line " << number << ": " << error.what() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
