@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test.
+#   scripts/test.sh              normal build (build/)
+#   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
-cd build
+
+dir=build
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-asan
+  options=(-DCMAKE_BUILD_TYPE=Debug -DSUDOKU_SANITIZE=ON)
+fi
+
+cmake -S . -B "$dir" "${options[@]}"
+cmake --build "$dir" -j"$(nproc)"
+cd "$dir"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
