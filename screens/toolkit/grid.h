@@ -34,9 +34,10 @@ struct GridCell {
 
 // A table of text cells without header rows or columns. Rows and columns are
 // counted from 0. Formats are set through the current cell, texts by row and
-// column. An index outside the table raises failure 381, a negative size or
-// an unknown alignment failure 380. Every change tells the observer
-// (Property::Grid), which then reads the cells it needs.
+// column. An index outside the table raises failure 381; fewer than one row
+// or column, a negative height or width, or an unknown alignment failure 380.
+// Every change tells the observer (Property::Grid), which then reads the
+// cells it needs.
 class Grid : public Element {
   public:
     static constexpr int standard_zeilenhoehe = 240;
