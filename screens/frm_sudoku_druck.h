@@ -1,5 +1,8 @@
 #pragma once
 
+#include "screens/toolkit/element.h"
+#include "screens/toolkit/element_array.h"
+#include "screens/toolkit/grid.h"
 #include "screens/toolkit/screen.h"
 
 class Programm;
@@ -7,9 +10,40 @@ class Programm;
 // The print screen: a copy of the board with the givens shaded, four header
 // fields and the commands to print and to return.
 class frm_sudoku_druck : public toolkit::Screen {
-public:
+  public:
+    using Element = toolkit::Element;
+    using ElementArray = toolkit::ElementArray;
+
     explicit frm_sudoku_druck(Programm& programm);
 
-private:
+    ElementArray lbl_Anl;   // heading (0) and the captions of the four fields (1-4)
+    ElementArray txt_eing;  // the header fields: puzzle, author, date, notes
+    toolkit::Grid flx_print;
+    Element cmd_print;
+    Element cmd_zurueck;
+
+    // Shows the print screen with the board as it stands now. The first
+    // showing loads the screen, whose load fills the grid; every later one
+    // fills it again, so that the printout never shows an outdated board.
+    // The texts typed into the header fields stay.
+    void oeffnen();
+
+    void cmd_print_Click();
+    void cmd_zurueck_Click();
+
+    // The title bar's close button returns to the main screen, as "Zurück "
+    // does: closing the only visible window must not leave the program
+    // running without one.
+    void closeRequested() override;
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    // Copies the main screen's board into the grid.
+    void flx_print_fuellen();
+    // Brings back what printing changed: the buttons and the notes' height.
+    void nach_dem_druck();
+
     Programm& programm_;
 };

@@ -231,7 +231,7 @@ void frm_sudoku_main::cmd_exit_Click() {
 
 void frm_sudoku_main::cmd_druck_Click() {
     hide();
-    programm_.druck.show();
+    programm_.druck.oeffnen();
 }
 
 void frm_sudoku_main::closeRequested() { cmd_exit_Click(); }

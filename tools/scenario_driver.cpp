@@ -4,6 +4,7 @@
 
 #include "screens/programm.h"
 #include "screens/toolkit/failure.h"
+#include "screens/toolkit/grid.h"
 
 using toolkit::Element;
 using toolkit::quoted;
@@ -39,6 +40,20 @@ std::pair<std::string, std::string> firstWord(const std::string& line) {
     std::size_t blank = line.find(' ');
     if (blank == std::string::npos) return {line, ""};
     return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+// A cell property of a grid: text, backcolor or fontflag of cell (row, col).
+std::string gridCellProperty(const toolkit::Grid& grid, const std::string& property,
+                             const std::vector<int>& arguments) {
+    if (arguments.size() != 2) throw ScriptError("a grid cell needs a row and a column");
+    const int row = arguments[0], col = arguments[1];
+    if (row < 0 || row >= grid.rows() || col < 0 || col >= grid.cols())
+        throw ScriptError("no such grid cell: " + std::to_string(row) + "," + std::to_string(col));
+    const toolkit::GridCell& cell = grid.cell(row, col);
+    if (property == "text") return quoted(cell.text);
+    if (property == "backcolor") return color(cell.backColor);
+    if (property == "fontflag") return trueFalse(cell.bold);
+    throw ScriptError("unknown grid cell property: " + property);
 }
 
 }  // namespace
@@ -91,7 +106,11 @@ Element& ScenarioDriver::element(std::string_view reference) {
 
 std::string ScenarioDriver::elementProperty(Element& e, const std::string& property,
                                             const std::vector<int>& arguments) {
-    if (!arguments.empty()) throw ScriptError("unknown property: " + property);
+    if (!arguments.empty()) {
+        if (const auto* grid = dynamic_cast<const toolkit::Grid*>(&e))
+            return gridCellProperty(*grid, property, arguments);
+        throw ScriptError("unknown property: " + property);
+    }
     if (property == "text" || property == "caption") return quoted(e.text());
     if (property == "visible") return trueFalse(e.visible());
     if (property == "enabled") return trueFalse(e.enabled());

@@ -14,6 +14,8 @@ enum Fehlernummer : int {
     fehler_pfad_nicht_gefunden = 76,    // directory part does not exist
     fehler_element_fehlt = 340,         // element array index above the upper bound
     fehler_element_index_ungueltig = 341,  // element array index below 0
+    fehler_eigenschaftswert = 380,      // a property set to a value it cannot take
+    fehler_eigenschaftsindex = 381,     // a row or column outside a grid
     fehler_drucker = 482,               // printer failure
 };
 
