@@ -1,0 +1,147 @@
+// Digit entry details that a scenario cannot see: what the board shows while
+// a refusal message is open, and how the conflict check traps failures.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "screens/programm.h"
+#include "screens/toolkit/scripted_platform.h"
+
+namespace {
+
+// A headless platform that also notes what cell 23 and the shared
+// variables of the change handling held while each message box was open.
+class BeobachtendePlattform : public toolkit::ScriptedPlatform {
+  public:
+    using ScriptedPlatform::ScriptedPlatform;
+    Programm* programm = nullptr;
+    struct Moment {
+        std::string zelle, zl;
+        int z, alt_z;
+    };
+    std::vector<Moment> momente;
+
+    int messageBox(const std::string& text, int buttons, const std::string& title) override {
+        if (programm && programm->main.loaded()) {
+            frm_sudoku_main& m = programm->main;
+            momente.push_back({m.txt_m(23).text(), m.zl, m.z, m.alt_z});
+        }
+        return ScriptedPlatform::messageBox(text, buttons, title);
+    }
+};
+
+struct ZifferEingabe : ::testing::Test {
+    std::ostringstream ausgabe;
+    BeobachtendePlattform plattform{ausgabe};
+    std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
+    frm_sudoku_main& main = programm->main;
+
+    void SetUp() override {
+        plattform.programm = programm.get();
+        programm->starten();
+        programm->start.cmd_start.click();
+    }
+
+    void tippen(int zelle, char ziffer) {
+        main.setFocus(main.txt_m(zelle));
+        main.txt_m(zelle).pressKey(ziffer);
+    }
+
+    // Puts text into a cell the way no user can: without its change handling.
+    void unbemerkt_setzen(int zelle, const std::string& text) {
+        auto handler = std::move(main.txt_m(zelle).onChange);
+        main.txt_m(zelle).onChange = nullptr;
+        main.txt_m(zelle).setText(text);
+        main.txt_m(zelle).onChange = std::move(handler);
+    }
+};
+
+}  // namespace
+
+TEST_F(ZifferEingabe, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
+    tippen(27, '5');
+    tippen(23, '5');
+
+    ASSERT_EQ(plattform.momente.size(), 1u);
+    const auto& moment = plattform.momente[0];
+    EXPECT_EQ(moment.zelle, "!");
+    // The nested handling of "!" has already run and overwritten the shared
+    // variables; the refused digit survives in alt_z.
+    EXPECT_EQ(moment.zl, "!");
+    EXPECT_EQ(moment.z, 0);
+    EXPECT_EQ(moment.alt_z, 5);
+
+    EXPECT_EQ(main.txt_m(23).text(), "");
+    EXPECT_FALSE(main.txt_m(23).locked());
+    EXPECT_EQ(main.back, 1);
+    EXPECT_EQ(main.zl, "");
+    EXPECT_EQ(
+        ausgabe.str(),
+        "message \"\" 0 \"Die Zahl  5 ist in der waagrechten Reihe schon vorhanden!\" -> ok\n");
+}
+
+TEST_F(ZifferEingabe, OnlyOneToNineCountAsDigits) {
+    for (int d = 1; d <= 9; ++d) EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(d)), -1);
+    for (int wert : {0, -1, -9, -32768})
+        EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(wert)), 0);
+    // The test looks at the first character of the number only.
+    EXPECT_EQ(main.nur_ziffern(12), -1);
+}
+
+TEST_F(ZifferEingabe, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutAsking) {
+    main.Einlesen = -1;
+    main.txt_m(0).setText("5");
+
+    EXPECT_EQ(ausgabe.str(),
+              "message \"Achtung!\" 0 \"Die einzulesende Datei wurde beschädigt oder unzulässig "
+              "geändert! Das Programm wird daher beendet.\" -> ok\nended\n");
+    EXPECT_EQ(main.beenden, -1);
+    EXPECT_TRUE(programm->app.ended());
+    EXPECT_EQ(main.back, 0);
+    EXPECT_EQ(main.lbl_erkl(4).text(), "");
+}
+
+TEST_F(ZifferEingabe, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
+    main.txt_m(0).setText("5");
+
+    EXPECT_EQ(ausgabe.str(), "");
+    EXPECT_EQ(main.beenden, 0);
+    EXPECT_FALSE(programm->app.ended());
+    EXPECT_EQ(main.back, 0);
+    EXPECT_FALSE(main.txt_m(0).locked());
+}
+
+TEST_F(ZifferEingabe, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
+    // A cell text that is no valid number makes the check fail in the row
+    // walk, after the column has been walked.
+    unbemerkt_setzen(2, "9e999");
+
+    // Nothing found before the failure: the digit is accepted.
+    tippen(1, '5');
+    EXPECT_EQ(ausgabe.str(), "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n");
+    EXPECT_EQ(main.txt_m(1).text(), "5");
+    EXPECT_TRUE(main.txt_m(1).locked());
+    EXPECT_EQ(main.back, 1);
+    // The move is recorded for the square of cell 1, although the check
+    // never reached the square.
+    EXPECT_EQ(main.q_s, 1);
+    EXPECT_EQ(main.lbl_q(5).text(), "");
+    EXPECT_EQ(main.zug_quadrat(1, 5), 5);
+    EXPECT_EQ(main.txt_c(21).text(), "1 2 3\r\n4   6\r\n7 8 9");
+    ausgabe.str("");
+
+    // A 5 in the column was found before the failure: the digit is refused.
+    unbemerkt_setzen(20, "9e999");
+    tippen(19, '5');
+    EXPECT_EQ(
+        ausgabe.str(),
+        "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n"
+        "message \"\" 0 \"Die Zahl  5 ist in der senkrechten Reihe schon vorhanden!\" -> ok\n");
+    EXPECT_EQ(main.txt_m(19).text(), "");
+    EXPECT_EQ(main.back, 1);
+    EXPECT_FALSE(programm->app.ended());
+}
