@@ -1,5 +1,6 @@
-// Digit entry details that a scenario cannot see: what the board shows while
-// a refusal message is open, and how the conflict check traps failures.
+// Board logic details that a scenario cannot see: what the board shows while
+// a refusal message is open, how the conflict check traps failures, and undo
+// of a move record that has no cell.
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ class BeobachtendePlattform : public toolkit::ScriptedPlatform {
     }
 };
 
-struct ZifferEingabe : ::testing::Test {
+struct BrettLogik : ::testing::Test {
     std::ostringstream ausgabe;
     BeobachtendePlattform plattform{ausgabe};
     std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
@@ -62,7 +63,7 @@ struct ZifferEingabe : ::testing::Test {
 
 }  // namespace
 
-TEST_F(ZifferEingabe, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
+TEST_F(BrettLogik, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
     tippen(27, '5');
     tippen(23, '5');
 
@@ -84,7 +85,7 @@ TEST_F(ZifferEingabe, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAf
         "message \"\" 0 \"Die Zahl  5 ist in der waagrechten Reihe schon vorhanden!\" -> ok\n");
 }
 
-TEST_F(ZifferEingabe, OnlyOneToNineCountAsDigits) {
+TEST_F(BrettLogik, OnlyOneToNineCountAsDigits) {
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(d)), -1);
     for (int wert : {0, -1, -9, -32768})
         EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(wert)), 0);
@@ -92,7 +93,7 @@ TEST_F(ZifferEingabe, OnlyOneToNineCountAsDigits) {
     EXPECT_EQ(main.nur_ziffern(12), -1);
 }
 
-TEST_F(ZifferEingabe, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutAsking) {
+TEST_F(BrettLogik, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutAsking) {
     main.Einlesen = -1;
     main.txt_m(0).setText("5");
 
@@ -105,7 +106,7 @@ TEST_F(ZifferEingabe, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutA
     EXPECT_EQ(main.lbl_erkl(4).text(), "");
 }
 
-TEST_F(ZifferEingabe, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
+TEST_F(BrettLogik, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
     main.txt_m(0).setText("5");
 
     EXPECT_EQ(ausgabe.str(), "");
@@ -115,7 +116,7 @@ TEST_F(ZifferEingabe, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
     EXPECT_FALSE(main.txt_m(0).locked());
 }
 
-TEST_F(ZifferEingabe, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
+TEST_F(BrettLogik, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     // A cell text that is no valid number makes the check fail in the row
     // walk, after the column has been walked.
     unbemerkt_setzen(2, "9e999");
@@ -144,4 +145,20 @@ TEST_F(ZifferEingabe, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands
     EXPECT_EQ(main.txt_m(19).text(), "");
     EXPECT_EQ(main.back, 1);
     EXPECT_FALSE(programm->app.ended());
+}
+
+TEST_F(BrettLogik, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
+    // What a puzzle file whose move section begins with "!" leaves behind:
+    // move 1 has no cell, move 2 is a real one.
+    tippen(5, '3');
+    tippen(7, '8');
+    main.zug_feld(1) = 0;
+    main.cmd_back.click();
+    main.cmd_back.click();
+
+    EXPECT_EQ(main.back, 0);
+    EXPECT_EQ(main.txt_m(7).text(), "");
+    EXPECT_EQ(main.lbl_w(3).text(), "3");  // move 1's records are still taken back
+    EXPECT_EQ(main.txt_c(6).text(), "1 2 3\r\n4 5 6\r\n7 8 9");
+    EXPECT_FALSE(main.cmd_back.enabled());
 }
