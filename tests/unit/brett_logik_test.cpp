@@ -1,6 +1,6 @@
 // Board logic details that a scenario cannot see: what the board shows while
-// a refusal message is open, how the conflict check traps failures, and undo
-// of a move record that has no cell.
+// a refusal message is open, how the conflict check traps failures, undo of
+// a move record that has no cell, and the initialisation's two modes.
 
 #include <gtest/gtest.h>
 
@@ -161,4 +161,49 @@ TEST_F(BrettLogik, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
     EXPECT_EQ(main.lbl_w(3).text(), "3");  // move 1's records are still taken back
     EXPECT_EQ(main.txt_c(6).text(), "1 2 3\r\n4 5 6\r\n7 8 9");
     EXPECT_FALSE(main.cmd_back.enabled());
+}
+
+TEST_F(BrettLogik, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain) {
+    tippen(1, '4');
+    main.nicht_neu = -1;
+    programm->start.Reihen = 0;
+    main.sud_main_manager();
+
+    EXPECT_EQ(main.nicht_neu, 0);
+    EXPECT_FALSE(main.lbl_w(1).visible());
+    EXPECT_EQ(main.lbl_s(4).text(), "");
+    EXPECT_EQ(main.txt_c(2).text(), "1 2 3\r\n  5 6\r\n7 8 9");
+    EXPECT_EQ(main.lbl_c(1).text(), "4");
+
+    // Without nicht_neu every display text is written afresh; the cells,
+    // the last-entry display and the counters are left alone.
+    main.sud_main_manager();
+    EXPECT_EQ(main.lbl_s(4).text(), "4");
+    EXPECT_EQ(main.lbl_w(4).text(), "4");
+    EXPECT_EQ(main.txt_c(1).text(), "1 2 3\r\n4 5 6\r\n7 8 9");
+    EXPECT_EQ(main.txt_c(2).text(), "1 2 3\r\n4 5 6\r\n7 8 9");
+    EXPECT_EQ(main.txt_m(1).text(), "4");
+    EXPECT_EQ(main.lbl_c(1).text(), "4");
+    EXPECT_EQ(main.back, 1);
+    EXPECT_EQ(main.lbl_erkl(4).text(), "1");
+}
+
+TEST_F(BrettLogik, AnyFlagValueButZeroShowsItsDisplay) {
+    frm_sudoku_start& start = programm->start;
+    start.Spalten = 1;
+    start.Reihen = 0;
+    start.Quadr = -2;
+    start.Einzelf = 0;
+    start.letzte_E = 32767;
+    main.sud_main_manager();
+    for (int k : {1, 40, 81}) {
+        EXPECT_TRUE(main.lbl_s(k).visible());
+        EXPECT_FALSE(main.lbl_w(k).visible());
+        EXPECT_TRUE(main.lbl_q(k).visible());
+        EXPECT_FALSE(main.txt_c(k).visible());
+        EXPECT_TRUE(main.lbl_c(k).visible());
+    }
+    // The spare elements stay hidden whatever the flags say.
+    EXPECT_FALSE(main.lbl_s(0).visible());
+    EXPECT_FALSE(main.lbl_c(0).visible());
 }
