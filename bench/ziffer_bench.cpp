@@ -95,5 +95,3 @@ void BM_Zurueck(benchmark::State& state) {
 BENCHMARK(BM_Zurueck);
 
 }  // namespace
-
-BENCHMARK_MAIN();
