@@ -1,6 +1,7 @@
 // Board logic details that a scenario cannot see: what the board shows while
 // a refusal message is open, how the conflict check traps failures, undo of
-// a move record that has no cell, and the initialisation's two modes.
+// a move record that has no cell, the initialisation's two modes, and marks
+// beyond the count that a puzzle file can bring.
 
 #include <gtest/gtest.h>
 
@@ -206,4 +207,26 @@ TEST_F(BrettLogik, AnyFlagValueButZeroShowsItsDisplay) {
     // The spare elements stay hidden whatever the flags say.
     EXPECT_FALSE(main.lbl_s(0).visible());
     EXPECT_FALSE(main.lbl_c(0).visible());
+}
+
+TEST_F(BrettLogik, NoMarkBeyondZWhenAFileBroughtAllTwentySixLetters) {
+    // Rows 1 to 3 of a solved board; marks "a" to "z" on cells 1 to 26 as a
+    // puzzle file lays them, without counting them in mark.
+    const char* ziffern = "123456789456789123789123456";
+    for (int k = 1; k <= 27; ++k) tippen(k, ziffern[k - 1]);
+    for (int k = 1; k <= 26; ++k) {
+        main.markierung(k) = std::string(1, static_cast<char>('a' + k - 1));
+        main.lbl_c(k).setText(main.markierung(k));
+    }
+    ASSERT_EQ(main.mark, 0);
+    ASSERT_EQ(main.lbl_c(27).text(), "6");
+
+    main.lbl_c(27).click();
+    EXPECT_EQ(main.lbl_c(27).text(), "6");
+    EXPECT_EQ(main.markierung(27), "");
+    EXPECT_EQ(main.mark, 26);
+    // From now on the limit holds as after 26 marks set by hand.
+    main.lbl_c(26).click();
+    EXPECT_EQ(main.markierung(26), "z");
+    EXPECT_EQ(main.lbl_c(26).text(), "z");
 }
