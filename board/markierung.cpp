@@ -21,6 +21,9 @@ void frm_sudoku_main::lbl_c_Click(Integer Index) {
     const std::string c = lbl_c(Index).text();
     if (c.empty()) return;
     if (!ist_kleinbuchstabe(c)) {
+        // Marks read from a puzzle file are not counted in mark, so the
+        // limit above can let a click through with all 26 letters in use.
+        if (97 + mark > 'z') return;
         const std::string neu(1, static_cast<char>(97 + mark));
         lbl_c(Index).setText(neu);
         markierung(Index) = neu;

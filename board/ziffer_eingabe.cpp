@@ -48,6 +48,15 @@ toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
     beenden = False;
     wo_w = False;
     wo_q = False;
+    // The square is looked up before the walks: when a walk fails, the
+    // change handling goes on with the result found so far and records the
+    // move with q_s and q_n, which must then belong to this cell, not to the
+    // cell checked before.
+    zellen::Quadrat quadrat;
+    if (zellen::quadrat_von(j, quadrat)) {
+        q_s = quadrat.q_s;
+        q_n = quadrat.q_n;
+    }
     try {
         const int s = zellen::erste_zelle_der_reihe(j);
         for (int k = s; k <= s + 8; ++k) {
@@ -57,11 +66,6 @@ toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
                 ergebnis = True;
                 wo_w = True;
             }
-        }
-        zellen::Quadrat quadrat;
-        if (zellen::quadrat_von(j, quadrat)) {
-            q_s = quadrat.q_s;
-            q_n = quadrat.q_n;
         }
         for (int t = q_s; t <= q_s + 20; t += (t % 3 == 0) ? 7 : 1) {
             if (t != j && zellwert(t) == z) {

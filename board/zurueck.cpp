@@ -33,7 +33,9 @@ void frm_sudoku_main::cmd_back_Click() {
             txt_m(i).setLocked(false);
         }
     }
-    if (!markierung(k).empty()) lbl_c_mark_rueckg(static_cast<Integer>(k));
+    // A move read from a hand-edited puzzle file may have no cell (an "!"
+    // entry before real moves): there is no mark to take back then.
+    if (k >= 1 && k <= 81 && !markierung(k).empty()) lbl_c_mark_rueckg(static_cast<Integer>(k));
 
     back = toolkit::add(back, -1);
     anzeige_eing_ziffern();
