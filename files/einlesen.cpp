@@ -39,12 +39,20 @@ class Leser {
     // The counter is a 16-bit Integer: a scan that runs past position 32767
     // overflows, which marks the file as damaged.
     void weiter() { pos_ = toolkit::add(pos_, 1); }
+    // Past the end of the content every character is the empty text, so a
+    // scan for a character can only end by that overflow: it is raised at
+    // once instead of after counting up to 32767.
+    void ende_pruefen() const {
+        if (static_cast<std::size_t>(pos_) > inhalt_.size())
+            throw Failure(toolkit::fehler_ueberlauf, "Überlauf");
+    }
     bool beendet() const { return m_.beenden == True; }
 
     // The characters up to the next `ende`; the position then stands on it.
     std::string bis(std::string_view ende) {
         std::string text;
         while (zeichen() != ende) {
+            ende_pruefen();
             text += zeichen();
             weiter();
         }
@@ -73,6 +81,7 @@ class Leser {
         while (true) {
             if (beendet()) return false;
             if (zeichen() == "-") break;
+            ende_pruefen();
             text += zeichen();
             weiter();
         }
@@ -168,6 +177,8 @@ class Leser {
                 m_.anz_d_ziff = toolkit::add(m_.anz_d_ziff, 1);
             } else if (c == "n") {
                 i = toolkit::add(i, 1);
+            } else {
+                ende_pruefen();
             }
             weiter();
         }
@@ -179,6 +190,7 @@ class Leser {
         while (true) {
             if (beendet()) return false;
             if (zeichen() == "-") break;
+            ende_pruefen();
             text += zeichen();
             weiter();
         }
