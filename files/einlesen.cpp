@@ -195,10 +195,11 @@ class Leser {
             weiter();
         }
         const Integer zuege = zahl(text);
-        // The move records hold 81 moves; a larger (or negative) count would
-        // break the next undo or digit entry.
-        if (zuege < 0 || zuege > 81)
-            throw Failure(toolkit::fehler_index_ausserhalb, "Zugzahl außerhalb 0 bis 81");
+        // Only moves the replay has recorded can be counted: undo and the next
+        // digit entry rely on a record for every move up to back, and the
+        // records hold 81 moves.
+        if (zuege < 0 || zuege > m_.back)
+            throw Failure(toolkit::fehler_index_ausserhalb, "mehr Züge als aufgezeichnet");
         m_.back = zuege;
         return true;
     }
