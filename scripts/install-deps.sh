@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program, its tests and its benchmarks
-# need. Installs only what is missing; runs apt-get through sudo when not root.
+# Installs the Debian 12 packages the program, its tests, its benchmarks and
+# its fuzzer need. Installs only what is missing; runs apt-get through sudo
+# when not root.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-urw-base35 fonts-dejavu-core
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()
