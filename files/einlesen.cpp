@@ -110,10 +110,21 @@ class Leser {
                 const std::string index = bis(":");
                 weiter();
                 const std::string digit(zeichen());
-                m_.zug_feld(k) = toolkit::val(index);
+                // The move record itself is written by the digit entry when it
+                // accepts the digit, so a file laid over a game can never leave
+                // a recorded move pointing at another cell. Only its bounds are
+                // checked here: an 82nd move entry is an error.
+                if (k > 81)
+                    throw Failure(toolkit::fehler_index_ausserhalb, "mehr als 81 Züge");
+                toolkit::Element& zelle = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
+                // A file laid over a game may not put a second digit into a
+                // filled cell: two moves in one cell would break undo and
+                // overflow the move records.
+                if (!zelle.text().empty() && zelle.text() != digit)
+                    throw Failure(toolkit::fehler_index_ausserhalb, "Zelle schon belegt");
                 // The write runs the digit entry of the cell, nested: the digit
                 // is checked, recorded and shown exactly as if it were typed.
-                m_.txt_m(toolkit::to_integer(m_.zug_feld(k))).setText(digit);
+                zelle.setText(digit);
                 k = toolkit::add(k, 1);
                 weiter();
             }
