@@ -33,13 +33,13 @@ long residentKb() {
 
 // Reports the first drawing of a window, once the event loop is back from it.
 class ErstesZeichnen : public QObject {
-public:
+  public:
     ErstesZeichnen(QWidget* fenster, std::function<void()> danach)
         : QObject(fenster), danach_(std::move(danach)) {
         fenster->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && danach_) {
             QTimer::singleShot(0, parent(), std::move(danach_));
@@ -48,7 +48,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     std::function<void()> danach_;
 };
 
@@ -57,7 +57,9 @@ long long klick = 0;
 
 }  // namespace
 
-bool aktiv() { return std::getenv("SUDOKU_ZEITMESSUNG") != nullptr; }
+bool aktiv() {
+    return std::getenv("SUDOKU_ZEITMESSUNG") != nullptr;
+}
 
 void einrichten(Programm& programm, qtfront::QtFrontEnd& frontEnd) {
     start = std::atoll(std::getenv("SUDOKU_ZEITMESSUNG"));

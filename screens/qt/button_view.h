@@ -10,11 +10,11 @@ namespace qtfront {
 // Enter) is the element's click.
 class ButtonView : public ElementView {
     Q_OBJECT
-public:
+  public:
     ButtonView(toolkit::Element& element, QWidget* parent);
     QPushButton* button() const { return static_cast<QPushButton*>(widget()); }
 
-protected:
+  protected:
     void applyText() override;
     void applyColors() override;
     bool clickOnMouseRelease() const override { return false; }

@@ -7,10 +7,10 @@ namespace qtfront {
 namespace {
 
 class Kontrollkaestchen : public QCheckBox {
-public:
+  public:
     using QCheckBox::QCheckBox;
 
-protected:
+  protected:
     // The model toggles the value; the box only shows it.
     void nextCheckState() override {}
 };
@@ -22,10 +22,16 @@ CheckBoxView::CheckBoxView(toolkit::Element& element, QWidget* parent)
     connect(checkBox(), &QCheckBox::clicked, this, [this] { this->element().click(); });
 }
 
-void CheckBoxView::applyText() { checkBox()->setText(anzeigeText(element().text())); }
+void CheckBoxView::applyText() {
+    checkBox()->setText(anzeigeText(element().text()));
+}
 
-void CheckBoxView::applyValue() { checkBox()->setChecked(element().value() == 1); }
+void CheckBoxView::applyValue() {
+    checkBox()->setChecked(element().value() == 1);
+}
 
-void CheckBoxView::applyColors() { setColors(QPalette::Window, QPalette::WindowText, true); }
+void CheckBoxView::applyColors() {
+    setColors(QPalette::Window, QPalette::WindowText, true);
+}
 
 }  // namespace qtfront

@@ -10,11 +10,11 @@ namespace qtfront {
 // value (Element::click), and the box shows the value the model holds.
 class CheckBoxView : public ElementView {
     Q_OBJECT
-public:
+  public:
     CheckBoxView(toolkit::Element& element, QWidget* parent);
     QCheckBox* checkBox() const { return static_cast<QCheckBox*>(widget()); }
 
-protected:
+  protected:
     void applyText() override;
     void applyValue() override;
     void applyColors() override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "screens/qt/umrechnung.h"
 #include "screens/toolkit/screen.h"
@@ -22,7 +23,9 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
         widget_->setFocusPolicy(Qt::StrongFocus);
 }
 
-ElementView::~ElementView() { element_.setObserver(nullptr); }
+ElementView::~ElementView() {
+    element_.setObserver(nullptr);
+}
 
 void ElementView::refreshAll() {
     applyFont();
@@ -40,30 +43,65 @@ void ElementView::elementChanged(toolkit::Element&, toolkit::Property property) 
     if (!widget_) return;
     using toolkit::Property;
     switch (property) {
-        case Property::Text: applyText(); break;
-        case Property::Visible: applyVisible(); break;
-        case Property::Enabled: applyEnabled(); break;
-        case Property::Locked: applyLocked(); break;
-        case Property::Value: applyValue(); break;
-        case Property::Geometry: applyGeometry(); break;
-        case Property::Font: applyFont(); break;
-        case Property::Colors: applyColors(); break;
-        case Property::Appearance: applyAppearance(); break;
-        case Property::Grid: break;
+        case Property::Text:
+            applyText();
+            break;
+        case Property::Visible:
+            applyVisible();
+            break;
+        case Property::Enabled:
+            applyEnabled();
+            break;
+        case Property::Locked:
+            applyLocked();
+            break;
+        case Property::Value:
+            applyValue();
+            break;
+        case Property::Geometry:
+            applyGeometry();
+            break;
+        case Property::Font:
+            applyFont();
+            break;
+        case Property::Colors:
+            applyColors();
+            break;
+        case Property::Appearance:
+            applyAppearance();
+            break;
+        case Property::Grid:
+            break;
     }
 }
 
 void ElementView::applyGeometry() {
     const double dpi = widget_->logicalDpiX();
-    widget_->setGeometry(pixels(element_.left(), dpi), pixels(element_.top(), dpi),
-                         pixels(element_.width(), dpi), pixels(element_.height(), dpi));
+    const int x = pixels(element_.left(), dpi);
+    const int y = pixels(element_.top(), dpi);
+    int breite = pixels(element_.width(), dpi);
+    int hoehe = pixels(element_.height(), dpi);
+    // An element that reaches past the client area (the explanation box is
+    // wider than its window) is cut at the window's edge, so that its scroll
+    // bar and frame stay in sight.
+    if (const QWidget* fenster = widget_->parentWidget()) {
+        if (x < fenster->width()) breite = std::min(breite, fenster->width() - x);
+        if (y < fenster->height()) hoehe = std::min(hoehe, fenster->height() - y);
+    }
+    widget_->setGeometry(x, y, breite, hoehe);
 }
 
-void ElementView::applyVisible() { widget_->setVisible(element_.visible()); }
+void ElementView::applyVisible() {
+    widget_->setVisible(element_.visible());
+}
 
-void ElementView::applyEnabled() { widget_->setEnabled(element_.enabled()); }
+void ElementView::applyEnabled() {
+    widget_->setEnabled(element_.enabled());
+}
 
-void ElementView::applyFont() { widget_->setFont(schrift(element_.font())); }
+void ElementView::applyFont() {
+    widget_->setFont(schrift(element_.font()));
+}
 
 void ElementView::setColors(QPalette::ColorRole background, QPalette::ColorRole text,
                             bool fillBackground) {
@@ -91,7 +129,8 @@ bool ElementView::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::MouseButtonRelease && watched == mouseSource_ &&
                clickOnMouseRelease()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && mouseSource_->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton &&
+            mouseSource_->rect().contains(mouse->position().toPoint()))
             element_.click();
     }
     return false;

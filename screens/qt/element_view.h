@@ -14,7 +14,7 @@ namespace qtfront {
 // font, colours, the focus and clicks.
 class ElementView : public QObject, public toolkit::ElementObserver {
     Q_OBJECT
-public:
+  public:
     ElementView(toolkit::Element& element, QWidget* widget);
     ~ElementView() override;
 
@@ -27,7 +27,7 @@ public:
 
     void elementChanged(toolkit::Element& element, toolkit::Property property) override;
 
-protected:
+  protected:
     virtual void applyText() {}
     virtual void applyLocked() {}
     virtual void applyValue() {}
@@ -51,7 +51,7 @@ protected:
     // Takes the clicks from another widget (a scroll area's viewport).
     void watchMouse(QWidget* source);
 
-private:
+  private:
     toolkit::Element& element_;
     QPointer<QWidget> widget_;
     QWidget* mouseSource_ = nullptr;

@@ -12,11 +12,11 @@ namespace {
 // An element kind without a view of its own yet: a plain area at the
 // element's place in its background colour.
 class PlainView : public ElementView {
-public:
+  public:
     PlainView(toolkit::Element& element, QWidget* parent)
         : ElementView(element, new QWidget(parent)) {}
 
-protected:
+  protected:
     void applyColors() override { setColors(QPalette::Window, QPalette::WindowText, true); }
 };
 

@@ -11,7 +11,9 @@ LabelView::LabelView(toolkit::Element& element, QWidget* parent)
     label()->setMargin(0);
 }
 
-void LabelView::applyText() { label()->setText(anzeigeText(element().text())); }
+void LabelView::applyText() {
+    label()->setText(anzeigeText(element().text()));
+}
 
 void LabelView::applyAppearance() {
     const Qt::Alignment horizontal =
@@ -19,6 +21,8 @@ void LabelView::applyAppearance() {
     label()->setAlignment(horizontal | Qt::AlignTop);
 }
 
-void LabelView::applyColors() { setColors(QPalette::Window, QPalette::WindowText, true); }
+void LabelView::applyColors() {
+    setColors(QPalette::Window, QPalette::WindowText, true);
+}
 
 }  // namespace qtfront

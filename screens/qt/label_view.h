@@ -10,11 +10,11 @@ namespace qtfront {
 // the program's labels do; a click on it is the element's click.
 class LabelView : public ElementView {
     Q_OBJECT
-public:
+  public:
     LabelView(toolkit::Element& element, QWidget* parent);
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 
-protected:
+  protected:
     void applyText() override;
     void applyAppearance() override;
     void applyColors() override;

@@ -11,7 +11,7 @@ namespace qtfront {
 // The Qt front end of a running program: one window per model screen. Create
 // it before the program shows its first screen, destroy it before the model.
 class QtFrontEnd {
-public:
+  public:
     explicit QtFrontEnd(toolkit::Application& application);
     ~QtFrontEnd();
     QtFrontEnd(const QtFrontEnd&) = delete;
@@ -23,7 +23,7 @@ public:
     // The window of the visible screen, the parent of the dialogs.
     QWidget* activeWindow() const;
 
-private:
+  private:
     toolkit::Application& application_;
     std::vector<std::unique_ptr<ScreenWindow>> windows_;
 };

@@ -22,11 +22,16 @@ QString titel(const std::string& title) {
 
 QMessageBox::Icon symbol(int buttons) {
     switch (buttons & 0x70) {
-        case 16: return QMessageBox::Critical;
-        case 32: return QMessageBox::Question;
-        case 48: return QMessageBox::Warning;
-        case 64: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
@@ -90,7 +95,8 @@ void QtPlatform::printScreen(toolkit::Screen& screen) {
     maler.translate((seite.width() - groesse.width() * faktor) / 2,
                     (seite.height() - groesse.height() * faktor) / 2);
     maler.scale(faktor, faktor);
-    fenster->render(&maler, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    fenster->render(&maler, QPoint(), QRegion(),
+                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
     if (!maler.end())
         throw toolkit::Failure(toolkit::fehler_drucker, "Der Druckauftrag ist fehlgeschlagen");
 }

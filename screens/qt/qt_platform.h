@@ -13,7 +13,7 @@ class QtFrontEnd;
 // The platform of the real program: Qt's modal message and input boxes, the
 // default printer, and the end of the event loop.
 class QtPlatform : public toolkit::Platform {
-public:
+  public:
     // The title of a message box without one of its own.
     static constexpr const char* standardTitel = "Sudoku";
 
@@ -30,7 +30,7 @@ public:
 
     bool ended() const { return ended_; }
 
-private:
+  private:
     QWidget* dialogParent() const;
 
     QtFrontEnd* frontEnd_ = nullptr;

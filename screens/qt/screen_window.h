@@ -16,7 +16,7 @@ namespace qtfront {
 // button does.
 class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
     Q_OBJECT
-public:
+  public:
     explicit ScreenWindow(toolkit::Screen& screen);
     ~ScreenWindow() override;
 
@@ -28,10 +28,10 @@ public:
 
     void screenChanged(toolkit::Screen& screen, toolkit::ScreenProperty property) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createViews();
     void applySize();
     void applyFocus();

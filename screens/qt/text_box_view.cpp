@@ -17,14 +17,13 @@ namespace {
 // Shared key handling of the two edit widgets for a filtered box.
 template <class Basis>
 class GefiltertesFeld : public Basis {
-public:
-    GefiltertesFeld(toolkit::Element& element, QWidget* parent)
-        : Basis(parent), element_(element) {
+  public:
+    GefiltertesFeld(toolkit::Element& element, QWidget* parent) : Basis(parent), element_(element) {
         this->setAcceptDrops(false);
         this->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (tasteAnModell(*event, element_)) {
             event->accept();
@@ -47,15 +46,15 @@ protected:
         Basis::mouseReleaseEvent(event);
     }
 
-private:
+  private:
     toolkit::Element& element_;
 };
 
 class GefilterteTextBox : public GefiltertesFeld<QTextEdit> {
-public:
+  public:
     using GefiltertesFeld::GefiltertesFeld;
 
-protected:
+  protected:
     bool canInsertFromMimeData(const QMimeData*) const override { return false; }
     void insertFromMimeData(const QMimeData*) override {}
 };
@@ -63,14 +62,14 @@ protected:
 }  // namespace
 
 TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
-    : ElementView(element, element.multiLine()
-                               ? (element.onKeyPress
-                                      ? static_cast<QWidget*>(new GefilterteTextBox(element, parent))
-                                      : new QTextEdit(parent))
-                               : (element.onKeyPress
-                                      ? static_cast<QWidget*>(
-                                            new GefiltertesFeld<QLineEdit>(element, parent))
-                                      : new QLineEdit(parent))),
+    : ElementView(
+          element,
+          element.multiLine()
+              ? (element.onKeyPress ? static_cast<QWidget*>(new GefilterteTextBox(element, parent))
+                                    : new QTextEdit(parent))
+              : (element.onKeyPress
+                     ? static_cast<QWidget*>(new GefiltertesFeld<QLineEdit>(element, parent))
+                     : new QLineEdit(parent))),
       gefiltert_(static_cast<bool>(element.onKeyPress)),
       mehrzeilig_(element.multiLine()) {
     if (mehrzeilig_) {
@@ -135,6 +134,9 @@ void TextBoxView::applyAppearance() {
     if (feld_) {
         QTextOption option = feld_->document()->defaultTextOption();
         option.setAlignment(zentriert ? Qt::AlignHCenter : Qt::AlignLeft);
+        // Blanks at a line's end count for the centring, so that every digit
+        // of a candidate pad keeps its place when its neighbours are blanked.
+        option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
         feld_->document()->setDefaultTextOption(option);
         feld_->setVerticalScrollBarPolicy(element().verticalScrollBar() ? Qt::ScrollBarAlwaysOn
                                                                         : Qt::ScrollBarAlwaysOff);
@@ -147,6 +149,8 @@ void TextBoxView::applyAppearance() {
     }
 }
 
-void TextBoxView::applyColors() { setColors(QPalette::Base, QPalette::Text, false); }
+void TextBoxView::applyColors() {
+    setColors(QPalette::Base, QPalette::Text, false);
+}
 
 }  // namespace qtfront

@@ -18,7 +18,7 @@ namespace qtfront {
 // of its text is written into the model at once.
 class TextBoxView : public ElementView {
     Q_OBJECT
-public:
+  public:
     TextBoxView(toolkit::Element& element, QWidget* parent);
 
     // Whether the model filters this box's typing.
@@ -26,13 +26,13 @@ public:
     // The text the widget shows, in the model's form (CR LF line breaks).
     std::string angezeigterText() const;
 
-protected:
+  protected:
     void applyText() override;
     void applyLocked() override;
     void applyAppearance() override;
     void applyColors() override;
 
-private:
+  private:
     void widgetTextGeaendert();
 
     bool gefiltert_;

@@ -4,7 +4,9 @@
 
 namespace qtfront {
 
-int pixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+int pixels(int twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
 
 QString anzeigeText(const std::string& text) {
     QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
