@@ -16,7 +16,7 @@ trap 'kill $programm 2>/dev/null || true' EXIT
 sleep 2
 
 # Without a window manager every window opens at 0,0 without a frame.
-aufnahme() { import -window root -crop "$2" +repage "docs/$1.png"; }
+aufnahme() { import -window root -crop "$2" +repage -strip "docs/$1.png"; }
 klick() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 # The centre of board cell k (row a, column b): 360 + 360(b-1), 2520 + 360(a-1)
 # twips, 15 twips a pixel.
@@ -40,7 +40,7 @@ done
 xdotool type --delay 30 "$vorgabe"
 sleep 0.5
 klick 420 434   # "Vorgabe beenden"
-for eintrag in 3:4 4:6 6:8 7:9 8:1 22:2 13:7; do
+for eintrag in 3:4 4:6 6:8 7:9 8:1 22:2; do
   zelle "${eintrag%%:*}"
   xdotool type "${eintrag##*:}"
 done

@@ -19,6 +19,8 @@ class Kontrollkaestchen : public QCheckBox {
 
 CheckBoxView::CheckBoxView(toolkit::Element& element, QWidget* parent)
     : ElementView(element, new Kontrollkaestchen(parent)) {
+    // Buttons fill with the button colour; a check box shows its own background.
+    checkBox()->setBackgroundRole(QPalette::Window);
     connect(checkBox(), &QCheckBox::clicked, this, [this] { this->element().click(); });
 }
 

@@ -82,8 +82,10 @@ class DarstellungTest : public QObject {
             QVERIFY(p->knopf(start().chk_verstecken(i))->isChecked());
         }
         QVERIFY(p->widget(start().txt_Erkl)->isHidden());
-        QCOMPARE(p->widget(start().chk_verstecken(2))->palette().color(QPalette::Window),
-                 farbe(192, 255, 255));
+        QWidget* kaestchen = p->widget(start().chk_verstecken(2));
+        QCOMPARE(kaestchen->palette().color(kaestchen->backgroundRole()), farbe(192, 255, 255));
+        QCOMPARE(kaestchen->palette().color(QPalette::WindowText), farbe(192, 0, 192));
+        QVERIFY(kaestchen->autoFillBackground());
     }
 
     void derHauptbildschirm() {
