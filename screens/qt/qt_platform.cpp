@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 
 #include "screens/qt/qt_front_end.h"
+#include "screens/qt/seite_drucken.h"
 #include "screens/qt/umrechnung.h"
 #include "screens/toolkit/failure.h"
 
@@ -84,20 +84,7 @@ void QtPlatform::printScreen(toolkit::Screen& screen) {
 
     QPrinter printer(drucker, QPrinter::HighResolution);
     printer.setDocName(anzeigeText(screen.caption()));
-    QPainter maler;
-    if (!maler.begin(&printer))
-        throw toolkit::Failure(toolkit::fehler_drucker, "Der Drucker nimmt keinen Auftrag an");
-    // The client area as it stands, scaled to fit the page and centred on it.
-    const QRect seite = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize groesse = fenster->size();
-    const double faktor = std::min(double(seite.width()) / groesse.width(),
-                                   double(seite.height()) / groesse.height());
-    maler.translate((seite.width() - groesse.width() * faktor) / 2,
-                    (seite.height() - groesse.height() * faktor) / 2);
-    maler.scale(faktor, faktor);
-    fenster->render(&maler, QPoint(), QRegion(),
-                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    if (!maler.end())
+    if (!seiteDrucken(*fenster, printer))
         throw toolkit::Failure(toolkit::fehler_drucker, "Der Druckauftrag ist fehlgeschlagen");
 }
 

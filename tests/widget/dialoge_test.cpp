@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QtTest>
 
+#include "screens/qt/seite_drucken.h"
 #include "screens/toolkit/failure.h"
 #include "testumgebung.h"
 
@@ -87,17 +89,28 @@ class DialogeTest : public QObject {
 
     void einOffenesDialogfensterSperrtDieFenster() {
         p->spielStarten();
-        bool gesperrt = false;
+        Qt::WindowModality sperre = Qt::NonModal;
         DialogBeantworter dialoge;
         dialoge.knopf("&Nein", [&] {
-            // While the box is open, a click on the board reaches nothing.
-            QWidget* fenster = p->fenster(main());
-            gesperrt = QApplication::activeModalWidget() != nullptr && !fenster->isActiveWindow() &&
-                       QApplication::activeModalWidget()->isModal();
+            sperre = QApplication::activeModalWidget()->windowModality();
+            // Input for the screen behind the box, as the window system
+            // delivers it, reaches nothing.
+            QWindow* fenster = p->fenster(main())->windowHandle();
+            QWidget* buchstabe = p->widget(main().txt_Titel(1));
+            QTest::mouseClick(fenster, Qt::LeftButton, Qt::NoModifier,
+                              buchstabe->geometry().center());
+            QTest::keyClick(fenster, Qt::Key_5);
             return QString();
         });
         p->klicken(main().cmd_exit);
-        QVERIFY(gesperrt);
+        QCOMPARE(sperre, Qt::ApplicationModal);
+        QVERIFY(p->widget(main().txt_test)->isHidden());
+        QCOMPARE(main().back, 0);
+        QCOMPARE(dialoge.unerwartet(), 0);
+        // Without the box, the same click reaches the title letter.
+        QTest::mouseClick(p->fenster(main())->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          p->widget(main().txt_Titel(1))->geometry().center());
+        QVERIFY(p->widget(main().txt_test)->isVisible());
     }
 
     void ohneDruckerMeldetDasDruckenDenFehler482() {
@@ -108,6 +121,29 @@ class DialogeTest : public QObject {
         } catch (const toolkit::Failure& f) {
             QCOMPARE(f.number(), int(toolkit::fehler_drucker));
         }
+    }
+
+    void eineSeiteZeigtDasFensterEingepasstUndMittig() {
+        // Wider than the page's proportions: fills the width, centred vertically.
+        const QRectF breit = qtfront::seitenAbbildung(QSize(700, 600), QSizeF(1400, 2000))
+                                 .mapRect(QRectF(0, 0, 700, 600));
+        QCOMPARE(breit, QRectF(0, 400, 1400, 1200));
+        // Taller: fills the height, centred horizontally.
+        const QRectF hoch = qtfront::seitenAbbildung(QSize(100, 400), QSizeF(1000, 800))
+                                .mapRect(QRectF(0, 0, 100, 400));
+        QCOMPARE(hoch, QRectF(400, 0, 200, 800));
+
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath("seite.pdf");
+        {
+            QPdfWriter pdf(datei);
+            QVERIFY(qtfront::seiteDrucken(*p->fenster(start()), pdf));
+        }
+        QFile ergebnis(datei);
+        QVERIFY(ergebnis.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = ergebnis.readAll();
+        QVERIFY(inhalt.startsWith("%PDF"));
+        QCOMPARE(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r"), 1);
     }
 
     void dieAbschlussfrageMitNeinBehaeltDasFenster() {
