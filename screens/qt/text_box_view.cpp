@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTextEdit>
 
 #include "screens/qt/tasten_weiterleitung.h"
@@ -59,17 +58,21 @@ class GefilterteTextBox : public GefiltertesFeld<QTextEdit> {
     void insertFromMimeData(const QMimeData*) override {}
 };
 
+// The edit widget for a box: one line or several, filtered or free.
+QWidget* neuesWidget(toolkit::Element& element, QWidget* parent) {
+    const bool gefiltert = static_cast<bool>(element.onKeyPress);
+    if (element.multiLine()) {
+        if (gefiltert) return new GefilterteTextBox(element, parent);
+        return new QTextEdit(parent);
+    }
+    if (gefiltert) return new GefiltertesFeld<QLineEdit>(element, parent);
+    return new QLineEdit(parent);
+}
+
 }  // namespace
 
 TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
-    : ElementView(
-          element,
-          element.multiLine()
-              ? (element.onKeyPress ? static_cast<QWidget*>(new GefilterteTextBox(element, parent))
-                                    : new QTextEdit(parent))
-              : (element.onKeyPress
-                     ? static_cast<QWidget*>(new GefiltertesFeld<QLineEdit>(element, parent))
-                     : new QLineEdit(parent))),
+    : ElementView(element, neuesWidget(element, parent)),
       gefiltert_(static_cast<bool>(element.onKeyPress)),
       mehrzeilig_(element.multiLine()) {
     if (mehrzeilig_) {
