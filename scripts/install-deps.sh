@@ -8,8 +8,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth
+  fonts-urw-base35 fonts-liberation fonts-dejavu-core
+  xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
 )
 

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# Installs what is missing, builds, and starts the program. It runs in the
+# repository's root folder, where it finds its explanation text
+# sudoku_erkl.txt; puzzle files are saved there too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -1,0 +1,139 @@
+#include "screens/qt/element_view.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "screens/qt/umrechnung.h"
+#include "screens/toolkit/screen.h"
+
+namespace qtfront {
+
+ElementView::ElementView(toolkit::Element& element, QWidget* widget)
+    : element_(element), widget_(widget) {
+    element_.setObserver(this);
+    widget_->installEventFilter(this);
+    mouseSource_ = widget_;
+    widget_->setObjectName(QString::fromStdString(element_.fullName()));
+    // The model decides the focus order; elements outside it never take the focus.
+    if (element_.tabIndex() < 0 || element_.kind() == toolkit::ElementKind::Label)
+        widget_->setFocusPolicy(Qt::NoFocus);
+    else
+        widget_->setFocusPolicy(Qt::StrongFocus);
+}
+
+ElementView::~ElementView() {
+    element_.setObserver(nullptr);
+}
+
+void ElementView::refreshAll() {
+    applyFont();
+    applyColors();
+    applyAppearance();
+    applyText();
+    applyValue();
+    applyLocked();
+    applyEnabled();
+    applyGeometry();
+    applyVisible();
+}
+
+void ElementView::elementChanged(toolkit::Element&, toolkit::Property property) {
+    if (!widget_) return;
+    using toolkit::Property;
+    switch (property) {
+        case Property::Text:
+            applyText();
+            break;
+        case Property::Visible:
+            applyVisible();
+            break;
+        case Property::Enabled:
+            applyEnabled();
+            break;
+        case Property::Locked:
+            applyLocked();
+            break;
+        case Property::Value:
+            applyValue();
+            break;
+        case Property::Geometry:
+            applyGeometry();
+            break;
+        case Property::Font:
+            applyFont();
+            break;
+        case Property::Colors:
+            applyColors();
+            break;
+        case Property::Appearance:
+            applyAppearance();
+            break;
+        case Property::Grid:
+            break;
+    }
+}
+
+void ElementView::applyGeometry() {
+    const double dpi = widget_->logicalDpiX();
+    const int x = pixels(element_.left(), dpi);
+    const int y = pixels(element_.top(), dpi);
+    int breite = pixels(element_.width(), dpi);
+    int hoehe = pixels(element_.height(), dpi);
+    // An element that reaches past the client area (the explanation box is
+    // wider than its window) is cut at the window's edge, so that its scroll
+    // bar and frame stay in sight.
+    if (const QWidget* fenster = widget_->parentWidget()) {
+        if (x < fenster->width()) breite = std::min(breite, fenster->width() - x);
+        if (y < fenster->height()) hoehe = std::min(hoehe, fenster->height() - y);
+    }
+    widget_->setGeometry(x, y, breite, hoehe);
+}
+
+void ElementView::applyVisible() {
+    widget_->setVisible(element_.visible());
+}
+
+void ElementView::applyEnabled() {
+    widget_->setEnabled(element_.enabled());
+}
+
+void ElementView::applyFont() {
+    widget_->setFont(schrift(element_.font()));
+}
+
+void ElementView::setColors(QPalette::ColorRole background, QPalette::ColorRole text,
+                            bool fillBackground) {
+    QPalette palette = QApplication::palette(widget_);
+    const auto& back = element_.backColor();
+    const bool ownBackground = back && !element_.transparent();
+    if (ownBackground) palette.setColor(background, QColor(back->r, back->g, back->b));
+    if (const auto& fore = element_.foreColor())
+        palette.setColor(text, QColor(fore->r, fore->g, fore->b));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(fillBackground && ownBackground);
+}
+
+void ElementView::watchMouse(QWidget* source) {
+    mouseSource_ = source;
+    source->installEventFilter(this);
+}
+
+bool ElementView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != widget_ && watched != mouseSource_) return false;
+    if (event->type() == QEvent::FocusIn && watched == widget_) {
+        // The user moved the focus (click, Tab): the model follows. When the
+        // model moved it itself, this finds the element already active.
+        element_.screen().setFocus(element_);
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == mouseSource_ &&
+               clickOnMouseRelease()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            mouseSource_->rect().contains(mouse->position().toPoint()))
+            element_.click();
+    }
+    return false;
+}
+
+}  // namespace qtfront

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include "screens/toolkit/element.h"
+
+namespace qtfront {
+
+// Keeps one widget in step with one model element: the element's observer.
+// Each element kind has its own view (see element_view_factory.h); the base
+// class handles what all kinds share: geometry, visibility, enabled state,
+// font, colours, the focus and clicks.
+class ElementView : public QObject, public toolkit::ElementObserver {
+    Q_OBJECT
+  public:
+    ElementView(toolkit::Element& element, QWidget* widget);
+    ~ElementView() override;
+
+    toolkit::Element& element() const { return element_; }
+    QWidget* widget() const { return widget_; }
+
+    // Applies every property of the element to the widget; the factory calls
+    // it once after construction.
+    void refreshAll();
+
+    void elementChanged(toolkit::Element& element, toolkit::Property property) override;
+
+  protected:
+    virtual void applyText() {}
+    virtual void applyLocked() {}
+    virtual void applyValue() {}
+    virtual void applyAppearance() {}
+    virtual void applyFont();
+    // Sets the background and text colours; the roles differ by kind.
+    virtual void applyColors() = 0;
+    void applyGeometry();
+    void applyVisible();
+    void applyEnabled();
+
+    // Helpers for applyColors(): background and text roles of the palette;
+    // unset colours stay the system's.
+    void setColors(QPalette::ColorRole background, QPalette::ColorRole text, bool fillBackground);
+
+    // Watches the widget for the focus coming in and for clicks.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether a mouse release on the widget is the element's click. Buttons
+    // and check boxes report their clicks through their own signals.
+    virtual bool clickOnMouseRelease() const { return true; }
+    // Takes the clicks from another widget (a scroll area's viewport).
+    void watchMouse(QWidget* source);
+
+  private:
+    toolkit::Element& element_;
+    QPointer<QWidget> widget_;
+    QWidget* mouseSource_ = nullptr;
+};
+
+}  // namespace qtfront

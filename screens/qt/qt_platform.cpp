@@ -1,0 +1,100 @@
+#include "screens/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include "screens/qt/qt_front_end.h"
+#include "screens/qt/seite_drucken.h"
+#include "screens/qt/umrechnung.h"
+#include "screens/toolkit/failure.h"
+
+namespace qtfront {
+
+namespace {
+
+QString titel(const std::string& title) {
+    return title.empty() ? QString::fromUtf8(QtPlatform::standardTitel) : anzeigeText(title);
+}
+
+QMessageBox::Icon symbol(int buttons) {
+    switch (buttons & 0x70) {
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+QWidget* QtPlatform::dialogParent() const {
+    return frontEnd_ ? frontEnd_->activeWindow() : nullptr;
+}
+
+int QtPlatform::messageBox(const std::string& text, int buttons, const std::string& title) {
+    QMessageBox box(symbol(buttons), titel(title), anzeigeText(text), QMessageBox::NoButton,
+                    dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    QAbstractButton* ja = nullptr;
+    QAbstractButton* nein = nullptr;
+    if ((buttons & 7) == toolkit::ja_nein) {
+        ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(static_cast<QPushButton*>(ja));
+        box.setEscapeButton(nein);
+    } else {
+        QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    }
+    box.exec();
+    if (!ja) return toolkit::antwort_ok;
+    return box.clickedButton() == ja ? toolkit::antwort_ja : toolkit::antwort_nein;
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title) {
+    QInputDialog dialog(dialogParent());
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(titel(title));
+    dialog.setLabelText(anzeigeText(prompt));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dialog.setTextValue(QString());
+    dialog.resize(420, dialog.sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
+}
+
+void QtPlatform::printScreen(toolkit::Screen& screen) {
+    const QPrinterInfo drucker = QPrinterInfo::defaultPrinter();
+    if (drucker.isNull())
+        throw toolkit::Failure(toolkit::fehler_drucker, "Kein Standarddrucker eingerichtet");
+    QWidget* fenster = frontEnd_ ? frontEnd_->window(screen) : nullptr;
+    if (!fenster) throw toolkit::Failure(toolkit::fehler_drucker, "Kein Fenster zum Drucken");
+
+    QPrinter printer(drucker, QPrinter::HighResolution);
+    printer.setDocName(anzeigeText(screen.caption()));
+    if (!seiteDrucken(*fenster, printer))
+        throw toolkit::Failure(toolkit::fehler_drucker, "Der Druckauftrag ist fehlgeschlagen");
+}
+
+void QtPlatform::programEnded() {
+    ended_ = true;
+    // Leave the event loop once the running handler is done; main() destroys
+    // the windows and the screens after exec() has returned. exit() rather
+    // than quit(): quit() would first try to close the windows.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+}  // namespace qtfront

@@ -1,0 +1,120 @@
+#include "screens/qt/screen_window.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+#include "screens/qt/element_view_factory.h"
+#include "screens/qt/umrechnung.h"
+
+namespace qtfront {
+
+ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
+    setObjectName(QString::fromStdString(screen_.name()));
+    setWindowTitle(anzeigeText(screen_.caption()));
+    if (const auto& c = screen_.backColor()) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(c->r, c->g, c->b));
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+    if (screen_.hasIcon()) setWindowIcon(fensterSymbol());
+    applySize();
+    screen_.setObserver(this);
+    if (screen_.loaded()) createViews();
+}
+
+ScreenWindow::~ScreenWindow() {
+    screen_.setObserver(nullptr);
+    views_.clear();  // before the widgets go with this window
+}
+
+void ScreenWindow::applySize() {
+    const double dpi = logicalDpiX();
+    setFixedSize(pixels(screen_.clientWidth(), dpi), pixels(screen_.clientHeight(), dpi));
+}
+
+void ScreenWindow::createViews() {
+    if (!views_.empty()) return;
+    views_.reserve(screen_.elements().size());
+    // Creation order is stacking order: later elements lie above earlier ones.
+    for (toolkit::Element* element : screen_.elements()) {
+        views_.push_back(createElementView(*element, this));
+        viewByElement_[element] = views_.back().get();
+    }
+    QWidget* vorher = nullptr;
+    for (toolkit::Element* element : screen_.tabOrder()) {
+        QWidget* w = widgetOf(*element);
+        if (vorher) setTabOrder(vorher, w);
+        vorher = w;
+    }
+}
+
+ElementView* ScreenWindow::viewOf(const toolkit::Element& element) const {
+    auto it = viewByElement_.find(&element);
+    return it == viewByElement_.end() ? nullptr : it->second;
+}
+
+QWidget* ScreenWindow::widgetOf(const toolkit::Element& element) const {
+    ElementView* view = viewOf(element);
+    return view ? view->widget() : nullptr;
+}
+
+void ScreenWindow::screenChanged(toolkit::Screen&, toolkit::ScreenProperty property) {
+    using toolkit::ScreenProperty;
+    switch (property) {
+        case ScreenProperty::Loaded:
+            if (screen_.loaded()) createViews();
+            break;
+        case ScreenProperty::Caption:
+            setWindowTitle(anzeigeText(screen_.caption()));
+            break;
+        case ScreenProperty::Visible:
+            if (screen_.visible()) {
+                createViews();
+                show();
+                raise();
+                activateWindow();
+                applyFocus();
+            } else {
+                hide();
+            }
+            break;
+        case ScreenProperty::Focus:
+            applyFocus();
+            break;
+    }
+}
+
+void ScreenWindow::applyFocus() {
+    if (!screen_.visible()) return;  // applied when the screen is shown
+    if (toolkit::Element* active = screen_.activeElement())
+        if (QWidget* w = widgetOf(*active); w && w->focusPolicy() != Qt::NoFocus)
+            w->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The window stays; the model hides or unloads the screen if it wants to.
+    event->ignore();
+    screen_.closeRequested();
+}
+
+QIcon fensterSymbol() {
+    QPixmap bild(16, 16);
+    bild.fill(QColor(192, 255, 255));
+    QPainter maler(&bild);
+    const QColor farben[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
+                             {128, 255, 128}, {0, 255, 0},     {0, 192, 0},
+                             {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
+    for (int q = 0; q < 9; ++q) maler.fillRect(1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, farben[q]);
+    maler.setPen(QColor(128, 0, 128));
+    maler.drawRect(0, 0, 15, 15);
+    // A small digit in the middle square, as a cell with an entry.
+    maler.setPen(Qt::black);
+    maler.drawLine(7, 6, 7, 9);
+    maler.drawPoint(6, 7);
+    maler.end();
+    return QIcon(bild);
+}
+
+}  // namespace qtfront

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "screens/qt/element_view.h"
+#include "screens/toolkit/screen.h"
+
+namespace qtfront {
+
+// The top-level window of one model screen: client area of the screen's size,
+// its caption and background colour, one widget per element. Shows and hides
+// with the model; the model decides what a click on the title bar's close
+// button does.
+class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
+    Q_OBJECT
+  public:
+    explicit ScreenWindow(toolkit::Screen& screen);
+    ~ScreenWindow() override;
+
+    toolkit::Screen& screen() const { return screen_; }
+    // The widget of an element of this screen; null before the screen's
+    // first load, which creates the widgets.
+    QWidget* widgetOf(const toolkit::Element& element) const;
+    ElementView* viewOf(const toolkit::Element& element) const;
+
+    void screenChanged(toolkit::Screen& screen, toolkit::ScreenProperty property) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void createViews();
+    void applySize();
+    void applyFocus();
+
+    toolkit::Screen& screen_;
+    std::vector<std::unique_ptr<ElementView>> views_;
+    std::unordered_map<const toolkit::Element*, ElementView*> viewByElement_;
+};
+
+// The program's small window icon: a 3 x 3 board in the square colours.
+QIcon fensterSymbol();
+
+}  // namespace qtfront

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "screens/qt/element_view.h"
+
+class QLineEdit;
+class QTextEdit;
+
+namespace qtfront {
+
+// A text box: a one-line edit, or a multi-line edit for a multi-line box
+// (candidate pads, the explanation box).
+//
+// A box with a key filter in the model (a board cell) never edits itself:
+// every key press goes through the model (see tasten_weiterleitung.h), and
+// paste, drag and drop, context menu and undo are off; should anything still
+// change the widget's text, it is put back to the model's at once. A box
+// without a key filter (a free text field) edits as usual, and every change
+// of its text is written into the model at once.
+class TextBoxView : public ElementView {
+    Q_OBJECT
+  public:
+    TextBoxView(toolkit::Element& element, QWidget* parent);
+
+    // Whether the model filters this box's typing.
+    bool gefiltert() const { return gefiltert_; }
+    // The text the widget shows, in the model's form (CR LF line breaks).
+    std::string angezeigterText() const;
+
+  protected:
+    void applyText() override;
+    void applyLocked() override;
+    void applyAppearance() override;
+    void applyColors() override;
+
+  private:
+    void widgetTextGeaendert();
+
+    bool gefiltert_;
+    bool mehrzeilig_;
+    bool uebernehmen_ = false;  // the model's text is being applied
+    QLineEdit* zeile_ = nullptr;
+    QTextEdit* feld_ = nullptr;
+};
+
+}  // namespace qtfront
