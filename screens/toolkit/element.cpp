@@ -66,12 +66,14 @@ void Element::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     notify(Property::Visible);
+    if (!visible) screen_.focusableChanged(*this);
 }
 
 void Element::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
     notify(Property::Enabled);
+    if (!enabled) screen_.focusableChanged(*this);
 }
 
 void Element::setLocked(bool locked) {

@@ -75,6 +75,21 @@ void Screen::setFocus(Element& element) {
     notify(ScreenProperty::Focus);
 }
 
+void Screen::focusableChanged(Element& element) {
+    if (activeElement_ != &element) return;
+    std::vector<Element*> order = tabOrder();
+    auto position = std::find(order.begin(), order.end(), &element);
+    if (position == order.end()) return;
+    const std::size_t start = static_cast<std::size_t>(position - order.begin());
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        Element* next = order[(start + step) % order.size()];
+        if (next->canTakeFocus()) {
+            setFocus(*next);
+            return;
+        }
+    }
+}
+
 void Screen::focusFirst() {
     for (Element* element : tabOrder()) {
         if (element->canTakeFocus()) {

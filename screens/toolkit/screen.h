@@ -65,6 +65,9 @@ public:
     // the input focus.
     Element* activeElement() const { return activeElement_; }
     void setFocus(Element& element);
+    // Called when an element is hidden or disabled: if it had the focus, the
+    // focus moves on to the next element of the focus order that can take it.
+    void focusableChanged(Element& element);
 
     void setObserver(ScreenObserver* observer) { observer_ = observer; }
     // Called by Element's constructor.

@@ -143,3 +143,14 @@ TEST_F(ToolkitTest, ScriptedBoxesAnswerFromTheQueueOrByDefault) {
               "input \"Hinweis!\" \"Name?\" -> \"datei\"\n"
               "input \"Hinweis!\" \"Name?\" -> cancel\n");
 }
+
+TEST_F(ToolkitTest, HidingOrDisablingTheFocusedElementMovesTheFocusOn) {
+    screen.show();
+    screen.setFocus(screen.feld(3));
+    screen.feld(3).setVisible(false);
+    EXPECT_EQ(app.focus(), &screen.knopf);
+    screen.knopf.setEnabled(false);  // wraps round, past the hidden spare feld(0)
+    EXPECT_EQ(app.focus(), &screen.feld(1));
+    screen.feld(2).setVisible(false);  // not focused: the focus stays
+    EXPECT_EQ(app.focus(), &screen.feld(1));
+}
