@@ -59,6 +59,24 @@ class Leser {
         return text;
     }
 
+    // Runs `eintrag` for each entry of a section up to its closing "-" and
+    // steps past that "-". An entry may read on; the position then stands on
+    // its last character. False when reading stopped because a damaged file
+    // was reported from inside the replay.
+    template <class Eintrag>
+    bool abschnitt(Eintrag eintrag) {
+        while (true) {
+            if (beendet()) return false;
+            const std::string_view c = zeichen();
+            if (c == "-") {
+                weiter();
+                return true;
+            }
+            eintrag(c);
+            weiter();
+        }
+    }
+
     static Integer zahl(const std::string& text) { return toolkit::to_integer(toolkit::val(text)); }
 
     // A character of the digit section: "0" to "9" only.
@@ -94,93 +112,61 @@ class Leser {
     // without a move.
     bool zuege() {
         Integer k = 1;
-        while (true) {
-            if (beendet()) return false;
-            const std::string_view c = zeichen();
-            if (c == "-") {
-                weiter();
-                return true;
-            }
-            if (c == "/") {
-                weiter();
-            } else if (c == "!") {
+        return abschnitt([&](std::string_view c) {
+            if (c == "/") return;
+            if (c == "!") {
                 k = toolkit::add(k, 1);
-                weiter();
-            } else {
-                const std::string index = bis(":");
-                weiter();
-                const std::string digit(zeichen());
-                // The move record itself is written by the digit entry when it
-                // accepts the digit, so a file laid over a game can never leave
-                // a recorded move pointing at another cell. Only its bounds are
-                // checked here: an 82nd move entry is an error.
-                if (k > 81)
-                    throw Failure(toolkit::fehler_index_ausserhalb, "mehr als 81 Züge");
-                toolkit::Element& zelle = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
-                // A file laid over a game may not put a second digit into a
-                // filled cell: two moves in one cell would break undo and
-                // overflow the move records.
-                if (!zelle.text().empty() && zelle.text() != digit)
-                    throw Failure(toolkit::fehler_index_ausserhalb, "Zelle schon belegt");
-                // The write runs the digit entry of the cell, nested: the digit
-                // is checked, recorded and shown exactly as if it were typed.
-                zelle.setText(digit);
-                k = toolkit::add(k, 1);
-                weiter();
+                return;
             }
-        }
+            const std::string index = bis(":");
+            weiter();
+            const std::string digit(zeichen());
+            // The move record itself is written by the digit entry when it
+            // accepts the digit, so a file laid over a game can never leave
+            // a recorded move pointing at another cell. Only its bounds are
+            // checked here: an 82nd move entry is an error.
+            if (k > 81) throw Failure(toolkit::fehler_index_ausserhalb, "mehr als 81 Züge");
+            toolkit::Element& zelle = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
+            // A file laid over a game may not put a second digit into a
+            // filled cell: two moves in one cell would break undo and
+            // overflow the move records.
+            if (!zelle.text().empty() && zelle.text() != digit)
+                throw Failure(toolkit::fehler_index_ausserhalb, "Zelle schon belegt");
+            // The write runs the digit entry of the cell, nested: the digit
+            // is checked, recorded and shown exactly as if it were typed.
+            zelle.setText(digit);
+            k = toolkit::add(k, 1);
+        });
     }
 
     // The digits of moves 1, 2, 3 ..., in order; "%" and "/" are skipped.
     bool ziffern() {
         Integer k = 0;
-        while (true) {
-            if (beendet()) return false;
-            const std::string_view c = zeichen();
-            if (c == "-") {
-                weiter();
-                return true;
-            }
-            if (c != "%" && c != "/") {
-                k = toolkit::add(k, 1);
-                m_.zug_ziffer(k) = ziffer(c);
-            }
-            weiter();
-        }
+        return abschnitt([&](std::string_view c) {
+            if (c == "%" || c == "/") return;
+            k = toolkit::add(k, 1);
+            m_.zug_ziffer(k) = ziffer(c);
+        });
     }
 
     // One letter mark per cell; "?" leaves the cell's mark as it is.
     bool markierungen() {
         Integer i = 1;
-        while (true) {
-            if (beendet()) return false;
-            const std::string_view c = zeichen();
-            if (c == "-") {
-                weiter();
-                return true;
-            }
-            if (c == "?") {
-                i = toolkit::add(i, 1);
-            } else if (c != "/") {
+        return abschnitt([&](std::string_view c) {
+            if (c == "/") return;
+            if (c != "?") {
                 m_.markierung(i) = std::string(c);
                 m_.lbl_c(i).setText(std::string(c));
-                i = toolkit::add(i, 1);
             }
-            weiter();
-        }
+            i = toolkit::add(i, 1);
+        });
     }
 
     // "i" makes the cell a given, "n" leaves it; the givens are counted anew.
     bool vorgaben() {
         m_.anz_d_ziff = 0;
         Integer i = 0;
-        while (true) {
-            if (beendet()) return false;
-            const std::string_view c = zeichen();
-            if (c == "-") {
-                weiter();
-                return true;
-            }
+        return abschnitt([&](std::string_view c) {
             if (c == "i") {
                 i = toolkit::add(i, 1);
                 m_.Vorgabe = True;
@@ -191,8 +177,7 @@ class Leser {
             } else {
                 ende_pruefen();
             }
-            weiter();
-        }
+        });
     }
 
     // Trailer: the number of moves, closed by "-".
