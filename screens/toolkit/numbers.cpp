@@ -27,28 +27,21 @@ double val(std::string_view text) {
         skip_blanks();
     }
     bool digits = false;
-    while (i < text.size()) {
-        if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-            number += text[i++];
-            digits = true;
-        } else if (is_blank(text[i])) {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    if (i < text.size() && text[i] == '.') {
-        number += text[i++];
-        while (i < text.size()) {
+    // Digits up to the next character that is neither a digit nor a blank.
+    auto take_digits = [&] {
+        for (; i < text.size(); ++i) {
             if (std::isdigit(static_cast<unsigned char>(text[i]))) {
-                number += text[i++];
+                number += text[i];
                 digits = true;
-            } else if (is_blank(text[i])) {
-                ++i;
-            } else {
+            } else if (!is_blank(text[i])) {
                 break;
             }
         }
+    };
+    take_digits();
+    if (i < text.size() && text[i] == '.') {
+        number += text[i++];
+        take_digits();
     }
     if (!digits) return 0.0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
