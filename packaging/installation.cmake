@@ -61,10 +61,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Sudoku-Assistent: 9×9-Sudokus von Hand lösen / solve Sudoku puzzles by hand")
+    "9×9-Sudokus von Hand lösen / solve Sudoku puzzles by hand")
+# The extended description below the summary: German, then English.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Ein Helfer für das Lösen von 9×9-Sudokus von Hand, mit deutscher
+    "Ein Helfer für das Lösen von 9×9-Sudokus von Hand, mit deutscher
 Oberfläche. Jede Ziffer wird sofort gegen Reihe, Spalte und Quadrat
 geprüft; fünf Kontrollanzeigen zeigen die noch offenen Ziffern und
 Kandidaten. Züge lassen sich zurücknehmen, Felder markieren, Spiele in
