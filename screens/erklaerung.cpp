@@ -12,7 +12,11 @@ bool is_valid_utf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         auto c = static_cast<unsigned char>(bytes[i]);
-        int follow = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        int follow = c < 0x80           ? 0
+                     : (c >> 5) == 0x6  ? 1
+                     : (c >> 4) == 0xE  ? 2
+                     : (c >> 3) == 0x1E ? 3
+                                        : -1;
         if (follow < 0 || i + static_cast<std::size_t>(follow) >= bytes.size()) return false;
         for (int k = 1; k <= follow; ++k)
             if ((static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
@@ -58,17 +62,42 @@ std::string aufbereiten(std::string_view bytes) {
         if (end == std::string::npos) end = text.size();
         result.append(text, i, end - i);
         result += "\r\n";
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
+            text[end + 1] == '\n')
             ++end;
         i = end + 1;
     }
     return result;
 }
 
-std::optional<std::string> lesen() {
-    std::error_code fehler;
-    if (!std::filesystem::is_regular_file(dateiname, fehler)) return std::nullopt;
-    std::ifstream datei(dateiname, std::ios::binary);
+std::vector<std::filesystem::path> suchorte(const std::filesystem::path& programmordner,
+                                            const std::filesystem::path& datenordner_relativ,
+                                            const std::filesystem::path& datenordner) {
+    std::vector<std::filesystem::path> orte{dateiname};
+    auto hinzufuegen = [&orte](const std::filesystem::path& ort) {
+        const std::filesystem::path normal = ort.lexically_normal();
+        for (const auto& vorhanden : orte)
+            if (vorhanden == normal) return;
+        orte.push_back(normal);
+    };
+    if (!programmordner.empty() && !datenordner_relativ.empty())
+        hinzufuegen(programmordner / datenordner_relativ / dateiname);
+    if (!datenordner.empty()) hinzufuegen(datenordner / dateiname);
+    return orte;
+}
+
+std::optional<std::filesystem::path> finden(const std::vector<std::filesystem::path>& orte) {
+    for (const auto& ort : orte) {
+        std::error_code fehler;
+        if (std::filesystem::is_regular_file(ort, fehler)) return ort;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> lesen(const std::vector<std::filesystem::path>& orte) {
+    const std::optional<std::filesystem::path> ort = finden(orte);
+    if (!ort) return std::nullopt;
+    std::ifstream datei(*ort, std::ios::binary);
     if (!datei) return std::nullopt;
     std::ostringstream inhalt;
     inhalt << datei.rdbuf();

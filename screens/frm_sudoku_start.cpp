@@ -138,7 +138,7 @@ void frm_sudoku_start::cmd_erkl_Click() {
     }
     // Read first, so that a missing file leaves the screen in its home state.
     // The box is emptied before, so a second opening shows the text once.
-    std::optional<std::string> text = erklaerung::lesen();
+    std::optional<std::string> text = erklaerung::lesen(erklaerung_orte);
     if (!text) {
         txt_Erkl.setText("");
         application().messageBox("Die Erklärungsdatei \"" + std::string(erklaerung::dateiname) +

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <filesystem>
+#include <vector>
+
+#include "screens/erklaerung.h"
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/numbers.h"
@@ -10,7 +14,7 @@ class Programm;
 // The start screen: the five display flags with their check boxes, the
 // explanation text and the command that starts (or continues) the game.
 class frm_sudoku_start : public toolkit::Screen {
-public:
+  public:
     using Integer = toolkit::Integer;
     using Element = toolkit::Element;
 
@@ -33,6 +37,11 @@ public:
     Element cmd_ansicht;
     Element txt_Erkl;
 
+    // Where "Erklärung lesen" looks for the explanation file, in order. Only
+    // the working directory unless the program adds its installed data folder
+    // (see erklaerung::suchorte()).
+    std::vector<std::filesystem::path> erklaerung_orte{erklaerung::dateiname};
+
     // Opens (or closes) the options panel, as a click on "Ansicht ändern".
     void cmd_aend_beg();
     // Starts the game again, as a click on the start command.
@@ -40,10 +49,10 @@ public:
 
     void closeRequested() override;
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     void chk_verstecken_Click(Integer Index);
     void cmd_ansicht_Click();
     void cmd_erkl_Click();

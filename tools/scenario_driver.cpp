@@ -7,7 +7,6 @@
 #include "screens/toolkit/grid.h"
 
 using toolkit::Element;
-using toolkit::quoted;
 using toolkit::Screen;
 
 namespace {
@@ -21,7 +20,7 @@ std::string color(const std::optional<toolkit::Rgb>& c) {
 }
 
 std::string font(const toolkit::Font& f) {
-    std::string text = quoted(f.name) + " " + toolkit::zahl_text(f.size);
+    std::string text = toolkit::quoted(f.name) + " " + toolkit::zahl_text(f.size);
     if (f.bold) text += " bold";
     if (f.italic) text += " italic";
     return text;
@@ -50,7 +49,7 @@ std::string gridCellProperty(const toolkit::Grid& grid, const std::string& prope
     if (row < 0 || row >= grid.rows() || col < 0 || col >= grid.cols())
         throw ScriptError("no such grid cell: " + std::to_string(row) + "," + std::to_string(col));
     const toolkit::GridCell& cell = grid.cell(row, col);
-    if (property == "text") return quoted(cell.text);
+    if (property == "text") return toolkit::quoted(cell.text);
     if (property == "backcolor") return color(cell.backColor);
     if (property == "fontflag") return trueFalse(cell.bold);
     throw ScriptError("unknown grid cell property: " + property);
@@ -111,7 +110,7 @@ std::string ScenarioDriver::elementProperty(Element& e, const std::string& prope
             return gridCellProperty(*grid, property, arguments);
         throw ScriptError("unknown property: " + property);
     }
-    if (property == "text" || property == "caption") return quoted(e.text());
+    if (property == "text" || property == "caption") return toolkit::quoted(e.text());
     if (property == "visible") return trueFalse(e.visible());
     if (property == "enabled") return trueFalse(e.enabled());
     if (property == "locked") return trueFalse(e.locked());
@@ -141,7 +140,7 @@ std::string ScenarioDriver::value(const std::string& x) {
         if (Screen* s = screen(x.substr(0, dot))) {
             std::string property = x.substr(dot + 1);
             if (property == "visible") return trueFalse(s->visible());
-            if (property == "caption") return quoted(s->caption());
+            if (property == "caption") return toolkit::quoted(s->caption());
             if (property == "width") return std::to_string(s->clientWidth());
             if (property == "height") return std::to_string(s->clientHeight());
         }

@@ -10,7 +10,6 @@
 namespace {
 
 using toolkit::Integer;
-using toolkit::quoted;
 using toolkit::zahl_text;
 
 std::string zahl(double value) { return zahl_text(value); }
@@ -23,7 +22,7 @@ std::optional<std::string> variableValue(Programm& p, const std::string& name,
     frm_sudoku_start& s = p.start;
     if (idx.empty()) {
         const std::map<std::string, std::function<std::string()>> scalars = {
-            {"zl", [&] { return quoted(m.zl); }},
+            {"zl", [&] { return toolkit::quoted(m.zl); }},
             {"z", [&] { return zahl(m.z); }},
             {"wo_w", [&] { return zahl(m.wo_w); }},
             {"wo_s", [&] { return zahl(m.wo_s); }},
@@ -52,13 +51,13 @@ std::optional<std::string> variableValue(Programm& p, const std::string& name,
         const int i = idx[0];
         if (name == "zug_feld") return zahl(m.zug_feld(i));
         if (name == "zug_ziffer") return zahl(m.zug_ziffer(i));
-        if (name == "einzelfeld_text") return quoted(m.einzelfeld_text(i));
-        if (name == "markierung") return quoted(m.markierung(i));
+        if (name == "einzelfeld_text") return toolkit::quoted(m.einzelfeld_text(i));
+        if (name == "markierung") return toolkit::quoted(m.markierung(i));
         return std::nullopt;
     }
     if (idx.size() == 2) {
         const int i = idx[0], j = idx[1];
-        if (name == "einzelfeld_alt") return quoted(m.einzelfeld_alt(i, j));
+        if (name == "einzelfeld_alt") return toolkit::quoted(m.einzelfeld_alt(i, j));
         if (name == "zug_reihe") return zahl(m.zug_reihe(i, j));
         if (name == "zug_spalte") return zahl(m.zug_spalte(i, j));
         if (name == "zug_quadrat") return zahl(m.zug_quadrat(i, j));

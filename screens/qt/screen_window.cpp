@@ -1,10 +1,10 @@
 #include "screens/qt/screen_window.h"
 
 #include <QCloseEvent>
-#include <QPainter>
 #include <QPixmap>
 
 #include "screens/qt/element_view_factory.h"
+#include "screens/qt/programmsymbol_bild.h"
 #include "screens/qt/umrechnung.h"
 
 namespace qtfront {
@@ -100,21 +100,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 QIcon fensterSymbol() {
-    QPixmap bild(16, 16);
-    bild.fill(QColor(192, 255, 255));
-    QPainter maler(&bild);
-    const QColor farben[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
-                             {128, 255, 128}, {0, 255, 0},     {0, 192, 0},
-                             {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
-    for (int q = 0; q < 9; ++q) maler.fillRect(1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, farben[q]);
-    maler.setPen(QColor(128, 0, 128));
-    maler.drawRect(0, 0, 15, 15);
-    // A small digit in the middle square, as a cell with an entry.
-    maler.setPen(Qt::black);
-    maler.drawLine(7, 6, 7, 9);
-    maler.drawPoint(6, 7);
-    maler.end();
-    return QIcon(bild);
+    return QIcon(QPixmap::fromImage(programmsymbolBild()));
 }
 
 }  // namespace qtfront

@@ -41,7 +41,7 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
     std::unordered_map<const toolkit::Element*, ElementView*> viewByElement_;
 };
 
-// The program's small window icon: a 3 x 3 board in the square colours.
+// The program's small window icon (see programmsymbol.h).
 QIcon fensterSymbol();
 
 }  // namespace qtfront

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 #include "screens/programm.h"
 #include "screens/toolkit/scripted_platform.h"
@@ -86,4 +87,69 @@ TEST_F(ErklaerungImArbeitsordner, AFolderOfThatNameIsReportedLikeAMissingFile) {
     EXPECT_NE(ausgabe.str().find("message \"Achtung!\" 0"), std::string::npos);
     EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
     EXPECT_TRUE(start.cmd_start.visible());
+}
+
+// Where the explanation file is looked for: the working directory first, then
+// the data folder beside the program, then the data folder of the prefix the
+// program was built for.
+TEST(ErklaerungSuchorte, WorkingDirectoryThenBesideTheProgramThenTheBuildsPrefix) {
+    using std::filesystem::path;
+    EXPECT_EQ(erklaerung::suchorte("/opt/spiel/bin", "../share/sudoku", "/usr/share/sudoku"),
+              (std::vector<path>{"sudoku_erkl.txt", "/opt/spiel/share/sudoku/sudoku_erkl.txt",
+                                 "/usr/share/sudoku/sudoku_erkl.txt"}));
+    // Installed where it was built for: both data folders are one.
+    EXPECT_EQ(erklaerung::suchorte("/usr/bin", "../share/sudoku", "/usr/share/sudoku"),
+              (std::vector<path>{"sudoku_erkl.txt", "/usr/share/sudoku/sudoku_erkl.txt"}));
+    // Without the program's folder only the working directory and the prefix remain.
+    EXPECT_EQ(erklaerung::suchorte("", "../share/sudoku", "/usr/local/share/sudoku"),
+              (std::vector<path>{"sudoku_erkl.txt", "/usr/local/share/sudoku/sudoku_erkl.txt"}));
+    EXPECT_EQ(erklaerung::suchorte("", "", ""), (std::vector<path>{"sudoku_erkl.txt"}));
+}
+
+TEST_F(ErklaerungImArbeitsordner, TheWorkingDirectoryComesBeforeTheDataFolder) {
+    const std::filesystem::path daten = ordner / "installiert" / "share" / "sudoku";
+    std::filesystem::create_directories(daten);
+    const std::vector<std::filesystem::path> orte =
+        erklaerung::suchorte(ordner / "installiert" / "bin", "../share/sudoku", "");
+    ASSERT_EQ(orte.size(), 2u);
+    EXPECT_EQ(erklaerung::finden(orte), std::nullopt);
+    EXPECT_EQ(erklaerung::lesen(orte), std::nullopt);
+
+    std::ofstream(daten / erklaerung::dateiname, std::ios::binary) << "installiert\n";
+    EXPECT_EQ(erklaerung::finden(orte), daten / erklaerung::dateiname);
+    EXPECT_EQ(erklaerung::lesen(orte), "installiert\r\n");
+
+    // A folder of that name in the working directory is not the file.
+    std::filesystem::create_directory(erklaerung::dateiname);
+    EXPECT_EQ(erklaerung::lesen(orte), "installiert\r\n");
+    std::filesystem::remove(erklaerung::dateiname);
+
+    std::ofstream(erklaerung::dateiname, std::ios::binary) << "eigene";
+    EXPECT_EQ(erklaerung::finden(orte), std::filesystem::path(erklaerung::dateiname));
+    EXPECT_EQ(erklaerung::lesen(orte), "eigene\r\n");
+    // Without a list only the working directory counts, as the program always did.
+    std::filesystem::remove(erklaerung::dateiname);
+    EXPECT_EQ(erklaerung::lesen(), std::nullopt);
+}
+
+TEST_F(ErklaerungImArbeitsordner, TheStartScreenShowsTheInstalledTextFromAnyDirectory) {
+    const std::filesystem::path daten = ordner / "prefix" / "share" / "sudoku";
+    std::filesystem::create_directories(daten);
+    std::ofstream(daten / erklaerung::dateiname, std::ios::binary) << "Aus dem Datenordner\n";
+    start.erklaerung_orte = erklaerung::suchorte("", "", daten);
+    std::filesystem::create_directory("anderswo");
+    std::filesystem::current_path("anderswo");
+
+    start.cmd_erkl.click();
+    EXPECT_EQ(ausgabe.str(), "");
+    EXPECT_TRUE(start.txt_Erkl.visible());
+    EXPECT_EQ(start.txt_Erkl.text(), "Aus dem Datenordner\r\n");
+
+    // Gone from every place: the message, as for a missing file in the working directory.
+    start.cmd_erkl.click();
+    std::filesystem::remove(daten / erklaerung::dateiname);
+    start.cmd_erkl.click();
+    EXPECT_NE(ausgabe.str().find("message \"Achtung!\" 0"), std::string::npos);
+    EXPECT_EQ(start.txt_Erkl.text(), "");
+    EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
 }
