@@ -31,6 +31,7 @@ void ElementView::refreshAll() {
     applyFont();
     applyColors();
     applyAppearance();
+    applyGrid();
     applyText();
     applyValue();
     applyLocked();
@@ -71,6 +72,7 @@ void ElementView::elementChanged(toolkit::Element&, toolkit::Property property) 
             applyAppearance();
             break;
         case Property::Grid:
+            applyGrid();
             break;
     }
 }

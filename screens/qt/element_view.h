@@ -32,6 +32,8 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     virtual void applyLocked() {}
     virtual void applyValue() {}
     virtual void applyAppearance() {}
+    // A grid's contents, sizes or cell formats.
+    virtual void applyGrid() {}
     virtual void applyFont();
     // Sets the background and text colours; the roles differ by kind.
     virtual void applyColors() = 0;
