@@ -2,11 +2,11 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QFontInfo>
 #include <QHash>
 #include <QHeaderView>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cctype>
@@ -108,27 +108,54 @@ bool fettSichtbar(const QFont& font) {
 }
 
 // Paints the cells without any mark of focus, selection or hovering: the
-// table has no current cell the user could see.
+// table has no current cell the user could see. The style draws the cell's
+// background; the text is drawn here, so that bold text in a face without a
+// bold style can be thickened: the glyphs' outlines are traced once more
+// with a thin pen, around the text itself, which stays text (on paper too).
 class ZellenMaler : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* maler, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(maler, option, index);
-        QStyleOptionViewItem text = option;
-        initStyleOption(&text, index);
-        if (!text.font.bold() || text.text.isEmpty() || fettSichtbar(text.font)) return;
-        // Bold by overstriking: the text once more, a little to the right,
-        // without the cell's background. Both stay text, on screen as on
-        // paper.
-        text.backgroundBrush = Qt::NoBrush;
-        const qreal versatz = std::max(1.0, QFontInfo(text.font).pixelSize() / 13.0);
-        const QWidget* tabelle = option.widget;
+        QStyleOptionViewItem zelle = option;
+        initStyleOption(&zelle, index);
+        const QWidget* tabelle = zelle.widget;
         QStyle* stil = tabelle ? tabelle->style() : QApplication::style();
+        const QRect flaeche = stil->subElementRect(QStyle::SE_ItemViewItemText, &zelle, tabelle)
+                                  .adjusted(rand, 0, -rand, 0);
+        const QString text = zelle.text;
+        zelle.text.clear();
+        stil->drawControl(QStyle::CE_ItemViewItem, &zelle, maler, tabelle);
+        if (text.isEmpty()) return;
+
         maler->save();
-        maler->translate(versatz, 0);
-        stil->drawControl(QStyle::CE_ItemViewItem, &text, maler, tabelle);
+        maler->setClipRect(option.rect, Qt::IntersectClip);
+        maler->setFont(zelle.font);
+        const QColor farbe = zelle.palette.color(QPalette::Text);
+        maler->setPen(farbe);
+        const QFontMetricsF m(maler->fontMetrics());
+        const Qt::Alignment a = zelle.displayAlignment;
+        const qreal breite = m.horizontalAdvance(text);
+        qreal x = flaeche.left();
+        if (a & Qt::AlignHCenter)
+            x = flaeche.left() + (flaeche.width() - breite) / 2;
+        else if (a & Qt::AlignRight)
+            x = flaeche.right() + 1 - breite;
+        qreal y = flaeche.top() + (flaeche.height() - m.height()) / 2 + m.ascent();
+        if (a & Qt::AlignTop)
+            y = flaeche.top() + m.ascent();
+        else if (a & Qt::AlignBottom)
+            y = flaeche.bottom() + 1 - m.descent();
+        const QPointF grundlinie(x, y);
+        maler->drawText(grundlinie, text);
+        if (zelle.font.bold() && !fettSichtbar(zelle.font)) {
+            QPainterPath umriss;
+            umriss.addText(grundlinie, maler->font(), text);
+            maler->setRenderHint(QPainter::Antialiasing);
+            maler->strokePath(umriss, QPen(farbe, std::max(0.8, m.height() / 17), Qt::SolidLine,
+                                           Qt::RoundCap, Qt::RoundJoin));
+        }
         maler->restore();
     }
 
@@ -138,6 +165,9 @@ class ZellenMaler : public QStyledItemDelegate {
         option->state &=
             ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
     }
+
+  private:
+    static constexpr int rand = 2;  // the text's distance from the cell's sides
 };
 
 bool istZahl(const std::string& text) {
