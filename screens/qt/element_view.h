@@ -40,6 +40,7 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     void applyGeometry();
     void applyVisible();
     void applyEnabled();
+    void giveUpFocus();
 
     // Helpers for applyColors(): background and text roles of the palette;
     // unset colours stay the system's.

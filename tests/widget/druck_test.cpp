@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QTableView>
 #include <QTextEdit>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 
 #include "screens/qt/grid_view.h"
+#include "screens/qt/seite_drucken.h"
 #include "screens/qt/umrechnung.h"
 #include "screens/toolkit/failure.h"
 #include "testumgebung.h"
@@ -27,8 +29,9 @@ struct Aufzeichnung {
     QByteArray pdf;
     QString titel;
     bool knoepfeSichtbar = true;
-    int anmerkungenHoehe = 0;  // pixels
-    QImage fenster;            // the window at that moment
+    int anmerkungenHoehe = 0;      // pixels
+    bool textAusgewaehlt = false;  // in the first header field
+    QImage fenster;                // the window at that moment
 };
 
 // A print target that records instead of printing, or fails as told.
@@ -48,6 +51,7 @@ class Aufzeichner : public qtfront::Druckziel {
         a_.knoepfeSichtbar =
             p_.widget(druck.cmd_print)->isVisible() || p_.widget(druck.cmd_zurueck)->isVisible();
         a_.anmerkungenHoehe = p_.widget(druck.txt_eing(3))->height();
+        a_.textAusgewaehlt = p_.zeile(druck.txt_eing(0))->hasSelectedText();
         a_.fenster = p_.fenster(druck)->grab().toImage();
         if (fehler_ == Fehler::drucker)
             throw toolkit::Failure(toolkit::fehler_drucker, "Drucker abgeschaltet");
@@ -277,6 +281,8 @@ class DruckTest : public QObject {
 
     void druckenZeigtDenBildschirmOhneKnoepfeMitLangemAnmerkungsfeld() {
         spielDrucken();
+        p->klicken(druck().txt_eing(0));
+        p->schreiben("Nr. 17");
         Aufzeichnung a;
         druckzielSetzen(a, Aufzeichner::Fehler::keiner);
         DialogBeantworter dialoge;
@@ -296,8 +302,48 @@ class DruckTest : public QObject {
         QCOMPARE(a.pdf.count("/Type /Page\n") + a.pdf.count("/Type /Page\r"), 1);
         QVERIFY2(a.pdf.contains("/MediaBox [0 0 595"), a.pdf.left(2000).constData());
 
+        // The hidden buttons passed the focus on to the first header field,
+        // which shows its text as typed, not selected.
+        QVERIFY(!a.textAusgewaehlt);
+        QCOMPARE(p->programm->app.focus(), &druck().txt_eing(0));
+        QCOMPARE(QApplication::focusWidget(), p->widget(druck().txt_eing(0)));
+        QVERIFY(!p->zeile(druck().txt_eing(0))->hasSelectedText());
+
         QCOMPARE(dialoge.gesehen().size(), std::size_t(0));
         pruefeWiederhergestellt();
+    }
+
+    void diePapierseiteZeigtKeinenFokus() {
+        spielDrucken();
+        p->klicken(druck().txt_eing(1));
+        p->schreiben("Erika");
+        QLineEdit* feld = p->zeile(druck().txt_eing(1));
+        QVERIFY(feld->hasFocus());
+        // Watches whether the field has the focus while it is drawn.
+        struct Beobachter : QObject {
+            int gemalt = 0, mitFokus = 0;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint) {
+                    ++gemalt;
+                    if (static_cast<QWidget*>(o)->hasFocus()) ++mitFokus;
+                }
+                return false;
+            }
+        } beobachter;
+        feld->installEventFilter(&beobachter);
+        QTemporaryDir ordner;
+        {
+            QPdfWriter pdf(ordner.filePath("seite.pdf"));
+            QVERIFY(qtfront::seiteDrucken(*p->fenster(druck()), pdf));
+        }
+        feld->removeEventFilter(&beobachter);
+        QVERIFY(beobachter.gemalt > 0);
+        QCOMPARE(beobachter.mitFokus, 0);
+        // Afterwards the field has the focus again, for the model too.
+        QVERIFY(feld->hasFocus());
+        QCOMPARE(p->programm->app.focus(), &druck().txt_eing(1));
+        p->schreiben(" M.");
+        QCOMPARE(druck().txt_eing(1).text(), std::string("Erika M."));
     }
 
     void einDruckerfehlerWirdGemeldetUndDerBildschirmKommtZurueck() {
