@@ -2,6 +2,11 @@
 # Installs the Debian 12 packages the program, its tests, its benchmarks and
 # its fuzzer need. Installs only what is missing; runs apt-get through sudo
 # when not root.
+#   scripts/install-deps.sh               what building and the CTest tests need
+#   scripts/install-deps.sh --druck-test  also the printing system for the
+#                                         printing integration test (CI): CUPS
+#                                         with its virtual PDF printer, and
+#                                         poppler's tools to read the page
 set -euo pipefail
 
 packages=(
@@ -12,6 +17,11 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
 )
+# Not by default: installing cups-pdf on a desktop adds a PDF printer to its
+# running CUPS.
+if [ "${1:-}" = "--druck-test" ]; then
+  packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
