@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots under a virtual X server: the start screen,
-# and the main screen during a game (givens typed in and fixed, a few own
-# digits). Needs a build in build/ and the packages xvfb, xdotool, imagemagick.
+# the main screen during a game (givens typed in and fixed, a few own
+# digits), and the print screen of that game with its header fields filled.
+# Then prints that screen on a private CUPS server's PDF printer and saves
+# the page as an image (as root only; see tests/integration/privater_cups.sh).
+# Needs a build in build/ and the packages xvfb, xdotool, imagemagick.
 # Usage: docs/screenshots.sh            (from anywhere; writes docs/*.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,9 +13,13 @@ if [ -z "${DISPLAY:-}" ] || [ "${1:-}" != "--inside" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside
 fi
 
+source tests/integration/privater_cups.sh
+drucker=0
+cups_starten && drucker=1 || echo "No printed page: $CUPS_GRUND" >&2
+
 build/sudoku &
 programm=$!
-trap 'kill $programm 2>/dev/null || true' EXIT
+trap 'kill $programm 2>/dev/null || true; cups_beenden' EXIT
 sleep 2
 
 # Without a window manager every window opens at 0,0 without a frame.
@@ -46,3 +53,23 @@ for eintrag in 3:4 4:6 6:8 7:9 8:1 22:2; do
 done
 sleep 0.5
 aufnahme main 748x593+0+0
+
+klick 420 544   # "Drucken"
+sleep 1
+# The header fields: puzzle, author, date, notes (centres of txt_eing(0..3)).
+feld() { klick "$1" "$2"; xdotool type --delay 20 "$3"; }
+feld 436 80 "Zeitungsrätsel Nr. 17"
+feld 436 128 "Erika Mustermann"
+feld 436 184 "3. März 2024, 20:15"
+feld 468 300 "Die ersten sechs eigenen Ziffern."
+sleep 0.5
+aufnahme druck 651x537+0+0
+
+if [ "$drucker" = 1 ]; then
+  klick 388 508   # "Drucken"
+  if cups_warten 600 cups_fertig; then
+    pdftoppm -png -r 60 -singlefile "$(find "$CUPS_SEITEN" -name '*.pdf' | head -1)" docs/seite
+  else
+    echo "No printed page arrived within 60 s" >&2
+  fi
+fi

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the program, its tests, its benchmarks,
-# its fuzzer and its Debian package need. Installs only what is missing;
-# runs apt-get through sudo when not root.
+# its fuzzer and its Debian package need. Installs only what is missing; runs apt-get through sudo
+# when not root.
+#   scripts/install-deps.sh               what building and the CTest tests need
+#   scripts/install-deps.sh --druck-test  also the printing system for the
+#                                         printing integration test (CI): CUPS
+#                                         with its virtual PDF printer, and
+#                                         poppler's tools to read the page
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6 libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils librsvg2-bin
 )
+# Not by default: installing cups-pdf on a desktop adds a PDF printer to its
+# running CUPS.
+if [ "${1:-}" = "--druck-test" ]; then
+  packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -31,6 +31,7 @@ void ElementView::refreshAll() {
     applyFont();
     applyColors();
     applyAppearance();
+    applyGrid();
     applyText();
     applyValue();
     applyLocked();
@@ -71,6 +72,7 @@ void ElementView::elementChanged(toolkit::Element&, toolkit::Property property) 
             applyAppearance();
             break;
         case Property::Grid:
+            applyGrid();
             break;
     }
 }
@@ -92,11 +94,21 @@ void ElementView::applyGeometry() {
 }
 
 void ElementView::applyVisible() {
+    if (!element_.visible()) giveUpFocus();
     widget_->setVisible(element_.visible());
 }
 
 void ElementView::applyEnabled() {
+    if (!element_.enabled()) giveUpFocus();
     widget_->setEnabled(element_.enabled());
+}
+
+void ElementView::giveUpFocus() {
+    // Qt would pass the focus of a widget that is hidden or disabled on as
+    // if the user had pressed Tab, and a text field reached by Tab selects
+    // all its text. The model moves the focus itself (Screen::
+    // focusableChanged), and the field it picks keeps its text unselected.
+    if (widget_->hasFocus()) widget_->clearFocus();
 }
 
 void ElementView::applyFont() {

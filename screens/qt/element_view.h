@@ -32,12 +32,15 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     virtual void applyLocked() {}
     virtual void applyValue() {}
     virtual void applyAppearance() {}
+    // A grid's contents, sizes or cell formats.
+    virtual void applyGrid() {}
     virtual void applyFont();
     // Sets the background and text colours; the roles differ by kind.
     virtual void applyColors() = 0;
     void applyGeometry();
     void applyVisible();
     void applyEnabled();
+    void giveUpFocus();
 
     // Helpers for applyColors(): background and text roles of the palette;
     // unset colours stay the system's.

@@ -1,26 +1,14 @@
 #include "screens/qt/element_view_factory.h"
 
+#include <stdexcept>
+
 #include "screens/qt/button_view.h"
 #include "screens/qt/check_box_view.h"
+#include "screens/qt/grid_view.h"
 #include "screens/qt/label_view.h"
 #include "screens/qt/text_box_view.h"
 
 namespace qtfront {
-
-namespace {
-
-// An element kind without a view of its own yet: a plain area at the
-// element's place in its background colour.
-class PlainView : public ElementView {
-  public:
-    PlainView(toolkit::Element& element, QWidget* parent)
-        : ElementView(element, new QWidget(parent)) {}
-
-  protected:
-    void applyColors() override { setColors(QPalette::Window, QPalette::WindowText, true); }
-};
-
-}  // namespace
 
 std::unique_ptr<ElementView> createElementView(toolkit::Element& element, QWidget* parent) {
     std::unique_ptr<ElementView> view;
@@ -38,7 +26,12 @@ std::unique_ptr<ElementView> createElementView(toolkit::Element& element, QWidge
             view = std::make_unique<CheckBoxView>(element, parent);
             break;
         case toolkit::ElementKind::Grid:
-            view = std::make_unique<PlainView>(element, parent);
+            // Only a toolkit::Grid holds cells; an array element of this kind
+            // would be a programming error.
+            if (auto* grid = dynamic_cast<toolkit::Grid*>(&element))
+                view = std::make_unique<GridView>(*grid, parent);
+            else
+                throw std::logic_error(element.fullName() + " is no grid");
             break;
     }
     view->refreshAll();

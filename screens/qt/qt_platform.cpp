@@ -3,9 +3,10 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <stdexcept>
 
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/seite_drucken.h"
@@ -76,16 +77,26 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::printScreen(toolkit::Screen& screen) {
-    const QPrinterInfo drucker = QPrinterInfo::defaultPrinter();
-    if (drucker.isNull())
-        throw toolkit::Failure(toolkit::fehler_drucker, "Kein Standarddrucker eingerichtet");
+    std::unique_ptr<Druckziel> ziel = druckziel_ ? druckziel_() : standardDrucker();
     QWidget* fenster = frontEnd_ ? frontEnd_->window(screen) : nullptr;
-    if (!fenster) throw toolkit::Failure(toolkit::fehler_drucker, "Kein Fenster zum Drucken");
+    if (!fenster) throw std::logic_error("Kein Fenster für " + screen.name());
 
-    QPrinter printer(drucker, QPrinter::HighResolution);
-    printer.setDocName(anzeigeText(screen.caption()));
-    if (!seiteDrucken(*fenster, printer))
-        throw toolkit::Failure(toolkit::fehler_drucker, "Der Druckauftrag ist fehlgeschlagen");
+    const QString titel = anzeigeText(screen.caption());
+    QTemporaryDir ordner;
+    if (!ordner.isValid())
+        throw std::runtime_error("Kein temporärer Ordner für die Druckseite: " +
+                                 ordner.errorString().toStdString());
+    const QString datei = ordner.filePath(QStringLiteral("seite.pdf"));
+    {
+        QPdfWriter seite(datei);
+        seite.setTitle(titel);
+        seite.setCreator(QCoreApplication::applicationName());
+        seite.setPageLayout(ziel->seitenformat());
+        if (!seiteDrucken(*fenster, seite))
+            throw std::runtime_error("Die Druckseite ließ sich nicht anlegen: " +
+                                     datei.toStdString());
+    }
+    ziel->senden(datei, titel);
 }
 
 void QtPlatform::programEnded() {

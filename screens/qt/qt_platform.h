@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+#include "screens/qt/druckziel.h"
 #include "screens/toolkit/platform.h"
 
 class QWidget;
@@ -21,8 +23,16 @@ class QtPlatform : public toolkit::Platform {
     // printing draws a screen's window.
     void setFrontEnd(QtFrontEnd* frontEnd) { frontEnd_ = frontEnd; }
 
+    // Where printed pages go: the system's default printer, looked up anew
+    // for every page, unless a target of its own is set (tests).
+    using DruckzielQuelle = std::function<std::unique_ptr<Druckziel>()>;
+    void setDruckziel(DruckzielQuelle quelle) { druckziel_ = std::move(quelle); }
+
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
+    // Renders the screen's window as it stands onto one page of the print
+    // target and hands the page over. No printer, or one that refuses the
+    // page, is failure 482; a page that cannot be made is another failure.
     void printScreen(toolkit::Screen& screen) override;
     // Asks the event loop to end with status 0 once the running handler has
     // returned; nothing is destroyed here.
@@ -34,6 +44,7 @@ class QtPlatform : public toolkit::Platform {
     QWidget* dialogParent() const;
 
     QtFrontEnd* frontEnd_ = nullptr;
+    DruckzielQuelle druckziel_;
     bool ended_ = false;
 };
 

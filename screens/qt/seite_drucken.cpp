@@ -2,6 +2,7 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 
@@ -23,8 +24,13 @@ bool seiteDrucken(QWidget& fenster, QPagedPaintDevice& geraet) {
     // The painter's origin is the printable area's top-left corner.
     const QSizeF seite(geraet.width(), geraet.height());
     maler.setTransform(seitenAbbildung(fenster.size(), seite));
+    // The paper shows the window without the marks of the keyboard focus:
+    // no caret, no focus frame. The focus comes back at once.
+    QPointer<QWidget> fokus = fenster.focusWidget();
+    if (fokus) fokus->clearFocus();
     fenster.render(&maler, QPoint(), QRegion(),
                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    if (fokus) fokus->setFocus(Qt::OtherFocusReason);
     return maler.end();
 }
 

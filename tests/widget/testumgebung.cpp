@@ -65,6 +65,22 @@ void LaufendesProgramm::tippen(const QString& text) const {
     }
 }
 
+void LaufendesProgramm::schreiben(const QString& text) const {
+    for (QChar c : text) {
+        QWidget* ziel = QApplication::focusWidget();
+        if (!ziel) qFatal("no widget has the focus");
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(ziel, Qt::Key_Return);
+        } else if (c.unicode() < 128) {
+            QTest::keyClick(ziel, c.toLatin1());
+        } else {
+            const auto taste = static_cast<Qt::Key>(c.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Press, ziel, taste, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, ziel, taste, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 void LaufendesProgramm::taste(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
     QWidget* ziel = QApplication::focusWidget();
     if (!ziel) qFatal("no widget has the focus");

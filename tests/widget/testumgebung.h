@@ -38,6 +38,9 @@ struct LaufendesProgramm {
     // Key presses as a user types them: each goes to the widget that has the
     // keyboard focus at that moment.
     void tippen(const QString& text) const;
+    // Free text as a user types it into the focused widget, umlauts and
+    // other characters beyond ASCII included.
+    void schreiben(const QString& text) const;
     void taste(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
 
     // From the start screen to the main screen, by "Sudoku starten".
