@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the program, its tests, its benchmarks,
-# its fuzzer and its Debian package need. Installs only what is missing; runs apt-get through sudo
-# when not root.
+# its fuzzer and its Debian package need. Installs only what is missing;
+# runs apt-get through sudo when not root.
 #   scripts/install-deps.sh               what building and the CTest tests need
 #   scripts/install-deps.sh --druck-test  also the printing system for the
 #                                         printing integration test (CI): CUPS
