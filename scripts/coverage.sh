@@ -6,10 +6,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-if ! command -v gcovr >/dev/null; then
-  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get install -y --no-install-recommends gcovr
-fi
 
 cmake -S . -B build-cov -DCMAKE_BUILD_TYPE=Debug -DSUDOKU_COVERAGE=ON -DSUDOKU_BENCH=OFF
 cmake --build build-cov -j"$(nproc)"

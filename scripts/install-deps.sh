@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program, its tests, its benchmarks and
-# its fuzzer need. Installs only what is missing; runs apt-get through sudo
-# when not root.
+# Installs the Debian 12 packages the program, its tests, its benchmarks, its
+# fuzzer and its coverage report need. Installs only what is missing; runs
+# apt-get through sudo when not root.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
+  gcovr
 )
 
 missing=()
