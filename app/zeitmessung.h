@@ -6,11 +6,23 @@ namespace qtfront {
 class QtFrontEnd;
 }
 
-// Startup measurement for bench/startup.sh. Only active when the environment
-// variable SUDOKU_ZEITMESSUNG holds the launch time (nanoseconds since the
-// epoch): then the program prints, on standard error, when the start screen
-// is first drawn, clicks "Sudoku starten" itself, prints when the main screen
-// is first drawn, the resident memory at both points, and ends.
+// Self-measurement for bench/startup.sh and the program's start test. Only
+// active when the environment variable SUDOKU_ZEITMESSUNG is set; it then
+// holds the launch time (nanoseconds since the epoch; 0 or empty: measure
+// from the start of main()). The program prints on standard error, one
+// "name value" line each:
+//   start_sichtbar_ms       launch until the start screen is first drawn
+//   rss_start_kb            resident memory at that point
+//   main_nach_klick_ms      its own click on "Sudoku starten" until the main
+//                           screen is first drawn
+//   rss_main_kb             resident memory at that point
+//   taste_bis_ziffer_ms     (27 lines) a key press posted to the focused cell
+//                           until that cell has been repainted with the
+//                           digit: the solution of a real puzzle, typed from
+//                           cell 1 into the first three rows
+//   rss_spiel_kb            resident memory after those moves
+// and ends with status 0, or with status 3 and a reason when a digit did not
+// arrive or nothing was drawn within 10 seconds.
 namespace zeitmessung {
 
 bool aktiv();

@@ -7,37 +7,11 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
-#include <ostream>
 #include <random>
 
-#include "screens/programm.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "bench/spiel.h"
 
 namespace {
-
-// A solved board: row r, column c (from 0) holds this digit.
-int loesung(int k) {
-    const int r = (k - 1) / 9, c = (k - 1) % 9;
-    return (r % 3 * 3 + r / 3 + c) % 9 + 1;
-}
-
-// The program with its main screen open; messages go nowhere.
-struct Spiel {
-    std::ostream nirgends{nullptr};
-    toolkit::ScriptedPlatform plattform{nirgends};
-    std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
-    frm_sudoku_main& main = programm->main;
-
-    Spiel() {
-        programm->starten();
-        programm->start.cmd_start.click();
-    }
-    void tippen(int zelle, int ziffer) { main.txt_m(zelle).pressKey('0' + ziffer); }
-    void alles_zurueck() {
-        while (main.back > 0) main.cmd_back_Click();
-    }
-};
 
 // The 81 cells in a fixed random order, so that the board fills as in play.
 std::array<int, 81> zellenfolge() {
@@ -71,7 +45,12 @@ void BM_AbgelehnteZiffer(benchmark::State& state) {
     const std::array<int, 81> folge = zellenfolge();
     for (int i = 0; i < 40; ++i) spiel.tippen(folge[i], loesung(folge[i]));
     const int zelle = folge[40];
-    const int falsch = loesung(zelle) % 9 + 1;  // stands elsewhere in its row
+    // A digit that already stands in a filled cell of the same row.
+    int falsch = 0;
+    const int erste = (zelle - 1) / 9 * 9 + 1;
+    for (int k = erste; k < erste + 9; ++k)
+        if (!spiel.main.txt_m(k).text().empty()) falsch = loesung(k);
+    if (falsch == 0) state.SkipWithError("no filled cell in the row");
     for (auto _ : state) spiel.tippen(zelle, falsch);
     if (!spiel.main.txt_m(zelle).text().empty()) state.SkipWithError("digit accepted");
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program, its tests, its benchmarks,
-# its fuzzer and its Debian package need. Installs only what is missing;
-# runs apt-get through sudo when not root.
+# Installs the Debian 12 packages the program, its tests, its benchmarks, its
+# fuzzer, its coverage report and its Debian package need. Installs only what
+# is missing; runs apt-get through sudo when not root.
 #   scripts/install-deps.sh               what building and the CTest tests need
 #   scripts/install-deps.sh --druck-test  also the printing system for the
 #                                         printing integration test (CI): CUPS
@@ -17,6 +17,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils librsvg2-bin
+  gcovr
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its
 # running CUPS.

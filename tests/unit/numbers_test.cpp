@@ -16,6 +16,15 @@ TEST(Val, TakesTheLeadingNumberAndIgnoresBlanks) {
     EXPECT_EQ(val("1e3"), 1000);
 }
 
+TEST(Val, IgnoresBlanksInTheFractionAndTheExponentToo) {
+    EXPECT_EQ(val("2. 5"), 2.5);
+    EXPECT_EQ(val("2.5x7"), 2.5);  // the number ends at the first other character
+    EXPECT_EQ(val("1e 3"), 1000);
+    EXPECT_EQ(val("1e1 2"), 1e12);
+    EXPECT_EQ(val("5e"), 5);  // an exponent without digits counts for nothing
+    EXPECT_EQ(val("25d-1"), 2.5);
+}
+
 TEST(Val, GivesZeroForTextsWithoutANumber) {
     EXPECT_EQ(val(""), 0);
     EXPECT_EQ(val("!"), 0);

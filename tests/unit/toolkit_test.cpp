@@ -103,6 +103,24 @@ TEST_F(ToolkitTest, TypingEditsATextBoxAsAUserWould) {
     EXPECT_EQ(f.text(), "a\r\n");
 }
 
+TEST_F(ToolkitTest, CharactersBeyondLatinOneAreTypedAsWholeUtf8Characters) {
+    Element& f = screen.feld(2);
+    f.setMaxLength(3);
+    f.typeCharacter(0x20AC);   // euro sign: three bytes
+    f.typeCharacter(0x1F600);  // beyond the basic plane: four bytes
+    f.typeCharacter('x');
+    EXPECT_EQ(f.text(), "\xE2\x82\xAC\xF0\x9F\x98\x80x");
+    f.typeCharacter('y');  // the maximum length counts characters, not bytes
+    EXPECT_EQ(f.text(), "\xE2\x82\xAC\xF0\x9F\x98\x80x");
+    f.typeCharacter(8);
+    f.typeCharacter(8);  // Backspace takes the whole four-byte character
+    EXPECT_EQ(f.text(), "\xE2\x82\xAC");
+    f.typeCharacter(8);
+    EXPECT_EQ(f.text(), "");
+    f.typeCharacter(8);  // nothing left: no change
+    EXPECT_EQ(f.text(), "");
+}
+
 TEST_F(ToolkitTest, FirstShowingLoadsOnceAndFocusesTheFirstElementThatCanTakeIt) {
     EXPECT_FALSE(screen.loaded());
     screen.show();
