@@ -27,7 +27,8 @@ void frm_sudoku_main::txt_Titel_Click(Integer Index) {
             text += block.empty() ? null_block : block;
             text += "\r\n";
             if (k % 9 == 0)
-                text += "{" + std::to_string(k / 9 + 1) + "} -----------------------------------\r\n";
+                text +=
+                    "{" + std::to_string(k / 9 + 1) + "} -----------------------------------\r\n";
         }
         text += "\r\n" + std::to_string(m + 1) + "   " + std::string(37, 'x') + "   " +
                 std::to_string(m + 1) + "\r\n";

@@ -8,14 +8,22 @@ namespace zellen {
 using toolkit::Integer;
 
 // Int(k / 9) for whole numbers: the largest whole number not above k / 9.
-constexpr int int_neuntel(int k) { return k >= 0 ? k / 9 : -((-k + 8) / 9); }
+constexpr int int_neuntel(int k) {
+    return k >= 0 ? k / 9 : -((-k + 8) / 9);
+}
 // k Mod 9 for the non-negative cell indexes.
-constexpr int mod9(int k) { return k % 9; }
+constexpr int mod9(int k) {
+    return k % 9;
+}
 
 // Column 1 to 9 of cell k.
-constexpr int spalte(int k) { return mod9(k) == 0 ? 9 : mod9(k); }
+constexpr int spalte(int k) {
+    return mod9(k) == 0 ? 9 : mod9(k);
+}
 // Row 1 to 9 of cell k.
-constexpr int reihe(int k) { return mod9(k) != 0 ? int_neuntel(k) + 1 : int_neuntel(k); }
+constexpr int reihe(int k) {
+    return mod9(k) != 0 ? int_neuntel(k) + 1 : int_neuntel(k);
+}
 // First cell of the row of cell k; -8 for the spare cell 0.
 constexpr int erste_zelle_der_reihe(int k) {
     return mod9(k) != 0 ? int_neuntel(k) * 9 + 1 : (int_neuntel(k) - 1) * 9 + 1;

@@ -41,7 +41,9 @@ toolkit::Integer frm_sudoku_main::nur_ziffern(Integer zf) {
     return toolkit::flag(erstes >= '1' && erstes <= '9');
 }
 
-double frm_sudoku_main::zellwert(int k) { return toolkit::val(txt_m(k).text()); }
+double frm_sudoku_main::zellwert(int k) {
+    return toolkit::val(txt_m(k).text());
+}
 
 toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
     Integer ergebnis = False;

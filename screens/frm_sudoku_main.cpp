@@ -22,13 +22,18 @@ constexpr Rgb quadrat_farben[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0
 // Colour of row or column n (1 to 9).
 Rgb linien_farbe(int n) {
     switch ((n - 1) % 3) {
-        case 0: return {255, 255, 128};
-        case 1: return {255, 255, 0};
-        default: return {192, 192, 0};
+        case 0:
+            return {255, 255, 128};
+        case 1:
+            return {255, 255, 0};
+        default:
+            return {192, 192, 0};
     }
 }
 
-Rgb quadrat_farbe_der_zelle(int a, int b) { return quadrat_farben[(a - 1) / 3 * 3 + (b - 1) / 3]; }
+Rgb quadrat_farbe_der_zelle(int a, int b) {
+    return quadrat_farben[(a - 1) / 3 * 3 + (b - 1) / 3];
+}
 
 }  // namespace
 
@@ -129,12 +134,10 @@ void frm_sudoku_main::layout_anlegen() {
         int left, top, width;
         std::optional<Rgb> farbe;
     };
-    const Titel titel[] = {{"S", 3600, 120, 615, std::nullopt},
-                           {"U", 3840, 1080, 615, Rgb{128, 0, 128}},
-                           {"D", 3600, 2160, 855, Rgb{192, 0, 0}},
-                           {"O", 3720, 3120, 615, Rgb{255, 128, 0}},
-                           {"K", 3600, 4080, 615, Rgb{128, 128, 0}},
-                           {"U", 3840, 5040, 615, Rgb{192, 64, 0}}};
+    const Titel titel[] = {
+        {"S", 3600, 120, 615, std::nullopt},      {"U", 3840, 1080, 615, Rgb{128, 0, 128}},
+        {"D", 3600, 2160, 855, Rgb{192, 0, 0}},   {"O", 3720, 3120, 615, Rgb{255, 128, 0}},
+        {"K", 3600, 4080, 615, Rgb{128, 128, 0}}, {"U", 3840, 5040, 615, Rgb{192, 64, 0}}};
     int tab = 162;
     for (int i = 0; i <= 5; ++i) {
         Element& buchstabe = txt_Titel(i);
@@ -159,7 +162,8 @@ void frm_sudoku_main::layout_anlegen() {
         label.setAlignment(Alignment::Center);
         bool titel_zeile = i == 0 || i == 3;
         label.setBackColor(titel_zeile ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
-        label.setFont(titel_zeile ? Font{lucida, 8.25, false, false} : Font{sans, 9.75, true, false});
+        label.setFont(titel_zeile ? Font{lucida, 8.25, false, false}
+                                  : Font{sans, 9.75, true, false});
     }
 
     txt_test.move(4080, 6000, 255, 285);
@@ -219,9 +223,9 @@ void frm_sudoku_main::cmd_ans_aend_Click() {
 
 void frm_sudoku_main::cmd_exit_Click() {
     if (beenden != True) {
-        int antwort = application().messageBox("Wollen Sie das Programm wirklich beenden?",
-                                               toolkit::ja_nein + toolkit::ausrufezeichen,
-                                               "Rückfrage");
+        int antwort =
+            application().messageBox("Wollen Sie das Programm wirklich beenden?",
+                                     toolkit::ja_nein + toolkit::ausrufezeichen, "Rückfrage");
         if (antwort != toolkit::antwort_ja) return;
     }
     programm_.start.unload();
@@ -234,4 +238,6 @@ void frm_sudoku_main::cmd_druck_Click() {
     programm_.druck.oeffnen();
 }
 
-void frm_sudoku_main::closeRequested() { cmd_exit_Click(); }
+void frm_sudoku_main::closeRequested() {
+    cmd_exit_Click();
+}

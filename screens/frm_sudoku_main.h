@@ -11,7 +11,7 @@ class Programm;
 // game. It owns the board state; its procedures are spread over board/
 // (play), files/ (puzzle files) and screens/ (layout and commands).
 class frm_sudoku_main : public toolkit::Screen, public brett_zustand {
-public:
+  public:
     using Element = toolkit::Element;
     using ElementArray = toolkit::ElementArray;
 
@@ -72,10 +72,10 @@ public:
 
     void closeRequested() override;
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     void layout_anlegen();
     // The numeric value of cell k's text, as the conflict check compares it.
     double zellwert(int k);

@@ -51,9 +51,9 @@ frm_sudoku_start::frm_sudoku_start(Programm& programm)
     lbl_Kontr_Erkl.setAlignment(Alignment::Center);
     lbl_Kontr_Erkl.setVisible(false);
 
-    const char* const beschriftungen[] = {
-        "Kontrolle \"Spalten\"", "Kontrolle \"Reihen\"", "Kontrolle \"Quadrate\"",
-        "Kontrolle \"Einzelfelder\"", "Kontrolle \"Letzte Eingabe\""};
+    const char* const beschriftungen[] = {"Kontrolle \"Spalten\"", "Kontrolle \"Reihen\"",
+                                          "Kontrolle \"Quadrate\"", "Kontrolle \"Einzelfelder\"",
+                                          "Kontrolle \"Letzte Eingabe\""};
     const int breiten[] = {3495, 3495, 3495, 3855, 4215};
     for (int i = 0; i <= 4; ++i) {
         Element& box = chk_verstecken(i);
@@ -125,7 +125,9 @@ void frm_sudoku_start::cmd_ansicht_Click() {
     }
 }
 
-void frm_sudoku_start::cmd_aend_beg() { cmd_ansicht_Click(); }
+void frm_sudoku_start::cmd_aend_beg() {
+    cmd_ansicht_Click();
+}
 
 void frm_sudoku_start::cmd_erkl_Click() {
     if (cmd_erkl.text() != "Erklärung lesen") {
@@ -161,7 +163,9 @@ void frm_sudoku_start::cmd_start_Click() {
     programm_.main.sud_main_manager();
 }
 
-void frm_sudoku_start::neu_starten() { cmd_start_Click(); }
+void frm_sudoku_start::neu_starten() {
+    cmd_start_Click();
+}
 
 void frm_sudoku_start::closeRequested() {
     // Closing the start window ends the program; once a game has begun it

@@ -3,4 +3,6 @@
 Programm::Programm(toolkit::Platform& platform)
     : app(platform), start(*this), main(*this), druck(*this) {}
 
-void Programm::starten() { start.show(); }
+void Programm::starten() {
+    start.show();
+}

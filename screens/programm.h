@@ -8,7 +8,7 @@
 // The whole program: its three screens on one platform. Large (the main
 // screen's move records), so create it on the heap.
 class Programm {
-public:
+  public:
     explicit Programm(toolkit::Platform& platform);
 
     // Program entry: shows the start screen.

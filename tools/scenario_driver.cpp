@@ -11,12 +11,14 @@ using toolkit::Screen;
 
 namespace {
 
-std::string trueFalse(bool b) { return b ? "True" : "False"; }
+std::string trueFalse(bool b) {
+    return b ? "True" : "False";
+}
 
 std::string color(const std::optional<toolkit::Rgb>& c) {
     if (!c) return "default";
-    return "RGB(" + std::to_string(c->r) + "," + std::to_string(c->g) + "," +
-           std::to_string(c->b) + ")";
+    return "RGB(" + std::to_string(c->r) + "," + std::to_string(c->g) + "," + std::to_string(c->b) +
+           ")";
 }
 
 std::string font(const toolkit::Font& f) {
@@ -181,7 +183,8 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
 
     if (command == "click") {
         Element& e = element(rest);
-        if (!e.screen().visible() || !e.visible() || !e.enabled()) return;  // a user cannot click it
+        if (!e.screen().visible() || !e.visible() || !e.enabled())
+            return;  // a user cannot click it
         if (e.canTakeFocus()) e.screen().setFocus(e);
         e.click();
     } else if (command == "type" || command == "key") {

@@ -19,7 +19,7 @@ class Screen;
 // A script line the driver cannot carry out: unknown command, element, name
 // or property.
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -27,7 +27,7 @@ public:
 // what a user would see: one line per box, print and the program's end, and
 // the values asked for with "print".
 class ScenarioDriver {
-public:
+  public:
     explicit ScenarioDriver(std::ostream& out);
     ~ScenarioDriver();
 
@@ -39,7 +39,7 @@ public:
 
     Programm& programm() { return *programm_; }
 
-private:
+  private:
     toolkit::Element& element(std::string_view reference);
     toolkit::Screen* screen(std::string_view name);
     std::string value(const std::string& expression);

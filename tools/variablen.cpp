@@ -12,7 +12,9 @@ namespace {
 using toolkit::Integer;
 using toolkit::zahl_text;
 
-std::string zahl(double value) { return zahl_text(value); }
+std::string zahl(double value) {
+    return zahl_text(value);
+}
 
 }  // namespace
 

@@ -11,7 +11,7 @@ namespace toolkit {
 // The running program: its screens, the platform for dialogs and printing,
 // and the input focus.
 class Application {
-public:
+  public:
     explicit Application(Platform& platform) : platform_(platform) {}
 
     Platform& platform() const { return platform_; }
@@ -34,7 +34,7 @@ public:
         return platform_.inputBox(prompt, title);
     }
 
-private:
+  private:
     Platform& platform_;
     std::vector<Screen*> screens_;
     bool ended_ = false;

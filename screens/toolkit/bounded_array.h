@@ -11,12 +11,12 @@ namespace toolkit {
 // subscript failure (9), as the program's own arrays do.
 template <class T, int Lower, int Upper>
 class BoundedArray {
-public:
+  public:
     T& operator()(int i) { return values_[offset(i)]; }
     const T& operator()(int i) const { return values_[offset(i)]; }
     void fill(const T& value) { values_.fill(value); }
 
-private:
+  private:
     static std::size_t offset(int i) {
         if (i < Lower || i > Upper)
             throw Failure(fehler_index_ausserhalb, "Index außerhalb des gültigen Bereichs");
@@ -28,11 +28,11 @@ private:
 // The same with two indexes, both running over the same bounds.
 template <class T, int Lower, int Upper>
 class BoundedArray2 {
-public:
+  public:
     T& operator()(int i, int j) { return values_[offset(i, j)]; }
     const T& operator()(int i, int j) const { return values_[offset(i, j)]; }
 
-private:
+  private:
     static constexpr std::size_t size = Upper - Lower + 1;
     static std::size_t offset(int i, int j) {
         if (i < Lower || i > Upper || j < Lower || j > Upper)

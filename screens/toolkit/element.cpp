@@ -88,10 +88,18 @@ void Element::setValue(int value) {
     notify(Property::Value);
 }
 
-void Element::setLeft(int twips) { move(twips, top_, width_, height_); }
-void Element::setTop(int twips) { move(left_, twips, width_, height_); }
-void Element::setWidth(int twips) { move(left_, top_, twips, height_); }
-void Element::setHeight(int twips) { move(left_, top_, width_, twips); }
+void Element::setLeft(int twips) {
+    move(twips, top_, width_, height_);
+}
+void Element::setTop(int twips) {
+    move(left_, twips, width_, height_);
+}
+void Element::setWidth(int twips) {
+    move(left_, top_, twips, height_);
+}
+void Element::setHeight(int twips) {
+    move(left_, top_, width_, twips);
+}
 
 void Element::move(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;

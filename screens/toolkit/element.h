@@ -40,7 +40,7 @@ enum class Property {
 };
 
 class ElementObserver {
-public:
+  public:
     virtual ~ElementObserver() = default;
     virtual void elementChanged(class Element& element, Property property) = 0;
 };
@@ -48,7 +48,7 @@ public:
 // One element of a screen: text box, label, button, check box or grid. It holds
 // every property the program sets or reads and raises the program's events.
 class Element {
-public:
+  public:
     Element(Screen& screen, ElementKind kind, std::string name, int index = -1);
     virtual ~Element() = default;
     Element(const Element&) = delete;
@@ -132,10 +132,10 @@ public:
 
     void setObserver(ElementObserver* observer) { observer_ = observer; }
 
-protected:
+  protected:
     void notify(Property property);
 
-private:
+  private:
     Screen& screen_;
     ElementKind kind_;
     std::string name_;

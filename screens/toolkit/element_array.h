@@ -11,14 +11,14 @@ namespace toolkit {
 // An indexed array of elements with indexes 0 to its upper bound. An index
 // below 0 raises failure 341, one above the upper bound failure 340.
 class ElementArray {
-public:
+  public:
     ElementArray(Screen& screen, ElementKind kind, const std::string& name, int upperBound);
 
     Element& operator()(int index) const;
     int upperBound() const { return static_cast<int>(elements_.size()) - 1; }
     const std::string& name() const { return name_; }
 
-private:
+  private:
     std::string name_;
     std::vector<std::unique_ptr<Element>> elements_;
 };

@@ -10,7 +10,9 @@ namespace toolkit {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 }  // namespace
 
@@ -50,8 +52,8 @@ double val(std::string_view text) {
         while (j < text.size() && is_blank(text[j])) ++j;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
         bool exponent_digits = false;
-        while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) ||
-                                   is_blank(text[j]))) {
+        while (j < text.size() &&
+               (std::isdigit(static_cast<unsigned char>(text[j])) || is_blank(text[j]))) {
             if (!is_blank(text[j])) {
                 exponent += text[j];
                 exponent_digits = true;
@@ -71,7 +73,9 @@ Integer to_integer(double value) {
     return static_cast<Integer>(rounded);
 }
 
-Integer add(Integer a, int b) { return to_integer(static_cast<double>(a) + b); }
+Integer add(Integer a, int b) {
+    return to_integer(static_cast<double>(a) + b);
+}
 
 std::string zahl_text(double value) {
     if (value == 0.0) return "0";  // also for -0

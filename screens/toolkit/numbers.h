@@ -13,7 +13,9 @@ using Integer = std::int16_t;
 constexpr Integer True = -1;
 constexpr Integer False = 0;
 
-inline Integer flag(bool b) { return b ? True : False; }
+inline Integer flag(bool b) {
+    return b ? True : False;
+}
 
 // Lenient text-to-number parse: blanks are ignored, the leading decimal number
 // (sign, digits, decimal point, exponent) is taken, a text without one gives 0.

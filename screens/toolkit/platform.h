@@ -24,7 +24,7 @@ enum Antwort : int {
 // printing and the end of the program. One implementation draws real dialogs
 // with Qt, a headless one answers from a script.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     // A modal message box; title "" means the program's default title.
     // Returns the answer code (1 OK, 6 Yes, 7 No).

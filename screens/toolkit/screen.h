@@ -14,7 +14,7 @@ class Application;
 enum class ScreenProperty { Visible, Caption, Focus, Loaded };
 
 class ScreenObserver {
-public:
+  public:
     virtual ~ScreenObserver() = default;
     virtual void screenChanged(class Screen& screen, ScreenProperty property) = 0;
 };
@@ -22,7 +22,7 @@ public:
 // A screen (window) of the program with its elements. It is loaded at its first
 // showing, hidden and shown again with its state kept, and unloaded at the end.
 class Screen {
-public:
+  public:
     Screen(Application& application, std::string name);
     virtual ~Screen() = default;
     Screen(const Screen&) = delete;
@@ -75,10 +75,10 @@ public:
     // Tells the observer of an element change; used by the elements.
     void notify(ScreenProperty property);
 
-protected:
+  protected:
     virtual void Form_Load() {}
 
-private:
+  private:
     void focusFirst();
 
     Application& application_;

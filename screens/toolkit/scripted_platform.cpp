@@ -9,11 +9,20 @@ std::string quoted(const std::string& text) {
     std::string result = "\"";
     for (char c : text) {
         switch (c) {
-            case '\r': result += "\\r"; break;
-            case '\n': result += "\\n"; break;
-            case '"': result += "\\\""; break;
-            case '\\': result += "\\\\"; break;
-            default: result += c;
+            case '\r':
+                result += "\\r";
+                break;
+            case '\n':
+                result += "\\n";
+                break;
+            case '"':
+                result += "\\\"";
+                break;
+            case '\\':
+                result += "\\\\";
+                break;
+            default:
+                result += c;
         }
     }
     return result + "\"";

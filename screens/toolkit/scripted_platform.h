@@ -13,7 +13,7 @@ namespace toolkit {
 // boxes are answered from queued answers, every box, print and the program's
 // end is written as one line to an output stream.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     explicit ScriptedPlatform(std::ostream& out) : out_(out) {}
 
     // Answers for the next boxes, in order. Unanswered input boxes are
@@ -29,7 +29,7 @@ public:
 
     bool ended() const { return ended_; }
 
-private:
+  private:
     std::ostream& out_;
     std::deque<std::optional<std::string>> inputs_;
     std::deque<bool> answers_;

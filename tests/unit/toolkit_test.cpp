@@ -12,7 +12,7 @@ using namespace toolkit;
 namespace {
 
 class TestScreen : public Screen {
-public:
+  public:
     explicit TestScreen(Application& app)
         : Screen(app, "test"),
           feld(*this, ElementKind::TextBox, "feld", 3),
@@ -25,7 +25,7 @@ public:
     Element knopf;
     int loads = 0;
 
-protected:
+  protected:
     void Form_Load() override { ++loads; }
 };
 
@@ -92,7 +92,9 @@ TEST_F(ToolkitTest, KeyFilterMaySwallowOrPassTheCharacter) {
 TEST_F(ToolkitTest, TypingEditsATextBoxAsAUserWould) {
     Element& f = screen.feld(2);
     for (int code : {int('a'), 0xE4, int('b')}) f.typeCharacter(code);
-    EXPECT_EQ(f.text(), "a\xC3\xA4" "b");
+    EXPECT_EQ(f.text(),
+              "a\xC3\xA4"
+              "b");
     f.typeCharacter(8);
     f.typeCharacter(8);
     EXPECT_EQ(f.text(), "a");
