@@ -77,6 +77,19 @@ class Leser {
         }
     }
 
+    // The characters of a header or trailer number up to the "-" that closes
+    // it; the position then stands on that "-". False when reading stopped
+    // because a damaged file was reported.
+    bool zahl_text(std::string& text) {
+        while (true) {
+            if (beendet()) return false;
+            if (zeichen() == "-") return true;
+            ende_pruefen();
+            text += zeichen();
+            weiter();
+        }
+    }
+
     static Integer zahl(const std::string& text) { return toolkit::to_integer(toolkit::val(text)); }
 
     // A character of the digit section: "0" to "9" only.
@@ -96,13 +109,7 @@ class Leser {
             return true;
         }
         std::string text;
-        while (true) {
-            if (beendet()) return false;
-            if (zeichen() == "-") break;
-            ende_pruefen();
-            text += zeichen();
-            weiter();
-        }
+        if (!zahl_text(text)) return false;
         weiter();
         m_.anz_d_ziff = zahl(text);
         return true;
@@ -183,13 +190,7 @@ class Leser {
     // Trailer: the number of moves, closed by "-".
     bool schluss() {
         std::string text;
-        while (true) {
-            if (beendet()) return false;
-            if (zeichen() == "-") break;
-            ende_pruefen();
-            text += zeichen();
-            weiter();
-        }
+        if (!zahl_text(text)) return false;
         const Integer zuege = zahl(text);
         // Only moves the replay has recorded can be counted: undo and the next
         // digit entry rely on a record for every move up to back, and the
