@@ -13,23 +13,10 @@
 #include "screens/qt/umrechnung.h"
 #include "testumgebung.h"
 
-class DruckCupsTest : public QObject {
+class DruckCupsTest : public ProgrammTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<LaufendesProgramm> p;
-    frm_sudoku_main& main() { return p->programm->main; }
-    frm_sudoku_druck& druck() { return p->programm->druck; }
-
-    void inZelle(int k, const QString& text) {
-        p->klicken(main().txt_m(k));
-        p->tippen(text);
-    }
-    void insFeld(int i, const QString& text) {
-        p->klicken(druck().txt_eing(i));
-        p->schreiben(text);
-    }
-
     // Givens 5 and 3 in the top row, fixed; own entries 4 in the centre and
     // 9 in the bottom-right corner. Then the print screen with its header
     // fields filled: the texts the script looks for on the page. The notes

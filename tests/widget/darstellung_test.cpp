@@ -14,14 +14,10 @@
 
 using qtfront::pixels;
 
-class DarstellungTest : public QObject {
+class DarstellungTest : public ProgrammTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<LaufendesProgramm> p;
-    frm_sudoku_main& main() { return p->programm->main; }
-    frm_sudoku_start& start() { return p->programm->start; }
-
     static QColor farbe(int r, int g, int b) { return QColor(r, g, b); }
 
     void pruefeLage(const toolkit::Element& e) {

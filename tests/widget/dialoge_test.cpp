@@ -11,14 +11,10 @@
 #include "screens/toolkit/failure.h"
 #include "testumgebung.h"
 
-class DialogeTest : public QObject {
+class DialogeTest : public ProgrammTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<LaufendesProgramm> p;
-    frm_sudoku_main& main() { return p->programm->main; }
-    frm_sudoku_start& start() { return p->programm->start; }
-
     // Runs the application's event loop around an action, as main() does,
     // until the program asks it to end; a loop still running after a few
     // seconds is stopped with 99.

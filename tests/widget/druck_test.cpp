@@ -90,19 +90,10 @@ int tinte(const QImage& bild, const QRect& flaeche) {
 
 }  // namespace
 
-class DruckTest : public QObject {
+class DruckTest : public ProgrammTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<LaufendesProgramm> p;
-    frm_sudoku_main& main() { return p->programm->main; }
-    frm_sudoku_druck& druck() { return p->programm->druck; }
-
-    void inZelle(int k, const QString& text) {
-        p->klicken(main().txt_m(k));
-        p->tippen(text);
-    }
-
     QTableView* tabelle() {
         auto* t = qobject_cast<QTableView*>(p->widget(druck().flx_print));
         if (!t) qFatal("flx_print is no table");

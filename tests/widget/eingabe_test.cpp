@@ -11,20 +11,10 @@
 
 #include "testumgebung.h"
 
-class EingabeTest : public QObject {
+class EingabeTest : public ProgrammTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<LaufendesProgramm> p;
-    frm_sudoku_main& main() { return p->programm->main; }
-    frm_sudoku_start& start() { return p->programm->start; }
-
-    // Clicks into cell k and types the text there.
-    void inZelle(int k, const QString& text) {
-        p->klicken(main().txt_m(k));
-        p->tippen(text);
-    }
-
   private slots:
     void init() {
         p = std::make_unique<LaufendesProgramm>();

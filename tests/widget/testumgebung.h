@@ -51,6 +51,27 @@ struct LaufendesProgramm {
     std::unique_ptr<qtfront::QtFrontEnd> oberflaeche;
 };
 
+// The base of the widget tests: the running program, its screens, and a
+// user's shortcuts on them. Each test class creates `p` in its init().
+class ProgrammTest : public QObject {
+  protected:
+    std::unique_ptr<LaufendesProgramm> p;
+    frm_sudoku_main& main() { return p->programm->main; }
+    frm_sudoku_start& start() { return p->programm->start; }
+    frm_sudoku_druck& druck() { return p->programm->druck; }
+
+    // Clicks into cell k and types the text there.
+    void inZelle(int k, const QString& text) {
+        p->klicken(main().txt_m(k));
+        p->tippen(text);
+    }
+    // Clicks into header field i of the print screen and writes the text there.
+    void insFeld(int i, const QString& text) {
+        p->klicken(druck().txt_eing(i));
+        p->schreiben(text);
+    }
+};
+
 // What a modal dialog showed.
 struct GesehenerDialog {
     QString titel;
