@@ -113,14 +113,6 @@ class DruckTest : public ProgrammTest {
         QVERIFY(QTest::qWaitForWindowActive(p->fenster(druck())));
     }
 
-    void pruefeWiederhergestellt() {
-        QVERIFY(p->widget(druck().cmd_print)->isVisible());
-        QVERIFY(p->widget(druck().cmd_zurueck)->isVisible());
-        QCOMPARE(druck().txt_eing(3).height(), 3015);
-        QWidget* anmerkungen = p->widget(druck().txt_eing(3));
-        QCOMPARE(anmerkungen->height(), pixels(3015, anmerkungen->logicalDpiX()));
-    }
-
     void druckzielSetzen(Aufzeichnung& a, Aufzeichner::Fehler f) {
         p->plattform.setDruckziel(
             [this, &a, f] { return std::make_unique<Aufzeichner>(a, *p, f); });
@@ -301,7 +293,7 @@ class DruckTest : public ProgrammTest {
         QVERIFY(!p->zeile(druck().txt_eing(0))->hasSelectedText());
 
         QCOMPARE(dialoge.gesehen().size(), std::size_t(0));
-        pruefeWiederhergestellt();
+        pruefeDruckschirmWiederhergestellt();
     }
 
     void diePapierseiteZeigtKeinenFokus() {
@@ -356,7 +348,7 @@ class DruckTest : public ProgrammTest {
         QCOMPARE(dialoge.gesehen()[0].symbol, QMessageBox::NoIcon);
         QCOMPARE(dialoge.gesehen()[0].beiOeffnung, QString("0"));
         QVERIFY(!a.knoepfeSichtbar);
-        pruefeWiederhergestellt();
+        pruefeDruckschirmWiederhergestellt();
     }
 
     void einAndererFehlerIstUnbekanntUndDerBildschirmKommtZurueck() {
@@ -369,7 +361,7 @@ class DruckTest : public ProgrammTest {
         QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
         QCOMPARE(dialoge.gesehen()[0].text, QString("Ein unbekannter Fehler trat auf!"));
         QCOMPARE(dialoge.unerwartet(), 0);
-        pruefeWiederhergestellt();
+        pruefeDruckschirmWiederhergestellt();
     }
 
     void ohneStandarddruckerKommtDieDruckermeldung() {
@@ -381,7 +373,7 @@ class DruckTest : public ProgrammTest {
         QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
         QCOMPARE(dialoge.gesehen()[0].text,
                  QString("Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!"));
-        pruefeWiederhergestellt();
+        pruefeDruckschirmWiederhergestellt();
     }
 };
 

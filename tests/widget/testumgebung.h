@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QtTest>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "screens/programm.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
+#include "screens/qt/umrechnung.h"
 
 class QLineEdit;
 class QTextEdit;
@@ -69,6 +71,15 @@ class ProgrammTest : public QObject {
     void insFeld(int i, const QString& text) {
         p->klicken(druck().txt_eing(i));
         p->schreiben(text);
+    }
+    // After printing, failed or not: both print buttons are back and the
+    // notes field has its normal height again, in the model and on screen.
+    void pruefeDruckschirmWiederhergestellt() {
+        QVERIFY(p->widget(druck().cmd_print)->isVisible());
+        QVERIFY(p->widget(druck().cmd_zurueck)->isVisible());
+        QCOMPARE(druck().txt_eing(3).height(), 3015);
+        QWidget* anmerkungen = p->widget(druck().txt_eing(3));
+        QCOMPARE(anmerkungen->height(), qtfront::pixels(3015, anmerkungen->logicalDpiX()));
     }
 };
 
