@@ -5,40 +5,40 @@
 #include <QStyleFactory>
 #include <memory>
 
-#include "app/selbstpruefung.h"
-#include "app/zeitmessung.h"
-#include "screens/erklaerung.h"
-#include "screens/programm.h"
+#include "app/self_check.h"
+#include "app/timing.h"
+#include "screens/explanation.h"
+#include "screens/program.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
-    QApplication anwendung(argc, argv);
+    QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sudoku"));
     // Lets the desktop match the windows with the menu entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral(SUDOKU_DESKTOP_DATEI));
+    QApplication::setDesktopFileName(QStringLiteral(SUDOKU_DESKTOP_FILE));
     // One look everywhere, in which the buttons take their own colours.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Hidden windows are screens switched away from; only the model ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    qtfront::QtPlatform plattform;
-    auto programm = std::make_unique<Programm>(plattform);
+    qtfront::QtPlatform platform;
+    auto program = std::make_unique<Program>(platform);
     // Started from the menu the working directory is usually the home folder:
     // the explanation file is then taken from the installed data folder.
-    programm->start.erklaerung_orte = erklaerung::suchorte(
+    program->start.explanation_places = explanation::search_places(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        SUDOKU_DATENORDNER_RELATIV, SUDOKU_DATENORDNER);
+        SUDOKU_DATA_FOLDER_RELATIVE, SUDOKU_DATA_FOLDER);
     int status = 0;
     {
-        qtfront::QtFrontEnd oberflaeche(programm->app);
-        plattform.setFrontEnd(&oberflaeche);
-        if (zeitmessung::aktiv()) zeitmessung::einrichten(*programm, oberflaeche);
-        if (selbstpruefung::aktiv()) selbstpruefung::einrichten(*programm, oberflaeche);
-        programm->starten();
-        if (!programm->app.ended()) status = anwendung.exec();
+        qtfront::QtFrontEnd frontEnd(program->app);
+        platform.setFrontEnd(&frontEnd);
+        if (timing::active()) timing::install(*program, frontEnd);
+        if (self_check::active()) self_check::install(*program, frontEnd);
+        program->start_program();
+        if (!program->app.ended()) status = qapp.exec();
         // The windows go first: they observe the screens.
-        plattform.setFrontEnd(nullptr);
+        platform.setFrontEnd(nullptr);
     }
     return status;
 }

@@ -1,4 +1,4 @@
-#include "app/selbstpruefung.h"
+#include "app/self_check.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,37 +9,37 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/qt/qt_front_end.h"
 
-namespace selbstpruefung {
+namespace self_check {
 
-bool aktiv() {
-    const char* wert = std::getenv("SUDOKU_SELBSTPRUEFUNG");
-    return wert && std::strcmp(wert, "erklaerung") == 0;
+bool active() {
+    const char* value = std::getenv("SUDOKU_SELF_CHECK");
+    return value && std::strcmp(value, "explanation") == 0;
 }
 
-void einrichten(Programm& programm, qtfront::QtFrontEnd& frontEnd) {
+void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
     // Runs once the event loop has started, with the start screen shown.
-    QTimer::singleShot(0, qApp, [&programm, &frontEnd] {
+    QTimer::singleShot(0, qApp, [&program, &frontEnd] {
         // A message box would wait for a person: report it and close it.
-        QTimer wache;
-        QObject::connect(&wache, &QTimer::timeout, [] {
+        QTimer watchdog;
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 std::fprintf(stderr, "Meldung: %s\n", box->text().toUtf8().constData());
                 box->reject();
             }
         });
-        wache.start(20);
-        static_cast<QPushButton*>(frontEnd.widget(programm.start.cmd_erkl))->click();
-        wache.stop();
+        watchdog.start(20);
+        static_cast<QPushButton*>(frontEnd.widget(program.start.cmd_erkl))->click();
+        watchdog.stop();
 
-        auto* feld = static_cast<QTextEdit*>(frontEnd.widget(programm.start.txt_Erkl));
-        const QString text = feld->isVisible() ? feld->toPlainText() : QString();
+        auto* field = static_cast<QTextEdit*>(frontEnd.widget(program.start.txt_Erkl));
+        const QString text = field->isVisible() ? field->toPlainText() : QString();
         std::fputs(text.toUtf8().constData(), stdout);
         std::fflush(stdout);
         QCoreApplication::exit(text.isEmpty() ? 1 : 0);
     });
 }
 
-}  // namespace selbstpruefung
+}  // namespace self_check

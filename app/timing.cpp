@@ -1,4 +1,4 @@
-#include "app/zeitmessung.h"
+#include "app/timing.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,133 +15,133 @@
 #include <string>
 #include <string_view>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/qt/qt_front_end.h"
 
-namespace zeitmessung {
+namespace timing {
 
 namespace {
 
 // The solution of a real puzzle, row by row; the first three rows are typed.
-constexpr std::string_view loesung =
+constexpr std::string_view solution =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-constexpr int getippte_zellen = 27;
+constexpr int typed_cells = 27;
 // Pause between two key presses, so that each one meets an idle program.
 constexpr int pause_ms = 20;
-constexpr int aufgeben_ms = 10000;
+constexpr int give_up_ms = 10000;
 
-long long jetztNs() {
+long long nowNs() {
     using namespace std::chrono;
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-void ausgeben(const char* name, long long seitNs) {
-    const long long ms100 = (jetztNs() - seitNs) / 100000;
+void report(const char* name, long long sinceNs) {
+    const long long ms100 = (nowNs() - sinceNs) / 100000;
     std::fprintf(stderr, "%s %lld.%lld\n", name, ms100 / 10, ms100 % 10);
 }
 
 long residentKb() {
     std::ifstream status("/proc/self/status");
-    std::string zeile;
-    while (std::getline(status, zeile))
-        if (zeile.rfind("VmRSS:", 0) == 0) return std::atol(zeile.c_str() + 6);
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
     return -1;
 }
 
-void aufgeben(const char* grund) {
-    std::fprintf(stderr, "zeitmessung: %s\n", grund);
+void give_up(const char* reason) {
+    std::fprintf(stderr, "timing: %s\n", reason);
     QCoreApplication::exit(3);
 }
 
 // Calls back once, after the first paint event of a widget for which the
 // condition holds: by the time the event loop runs the callback, the paint
 // and the flush of the window to the screen are done.
-class NaechstesZeichnen : public QObject {
+class NextPaint : public QObject {
   public:
-    NaechstesZeichnen(QWidget* widget, std::function<bool()> bedingung,
-                      std::function<void()> danach)
-        : QObject(widget), bedingung_(std::move(bedingung)), danach_(std::move(danach)) {
+    NextPaint(QWidget* widget, std::function<bool()> condition, std::function<void()> after)
+        : QObject(widget), condition_(std::move(condition)), after_(std::move(after)) {
         widget->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && danach_ && bedingung_()) {
-            QTimer::singleShot(0, parent(), std::move(danach_));
-            danach_ = nullptr;
+        if (event->type() == QEvent::Paint && after_ && condition_()) {
+            QTimer::singleShot(0, parent(), std::move(after_));
+            after_ = nullptr;
             deleteLater();
         }
         return false;
     }
 
   private:
-    std::function<bool()> bedingung_;
-    std::function<void()> danach_;
+    std::function<bool()> condition_;
+    std::function<void()> after_;
 };
 
 long long start = 0;
-long long klick = 0;
+long long clicked_at = 0;
 
-// Types the digit of cell `zelle` into the focused cell and measures until
+// Types the digit of cell `cell` into the focused cell and measures until
 // it is drawn; then the next cell, until the three rows are full.
-void tippen(Programm& programm, qtfront::QtFrontEnd& frontEnd, int zelle) {
-    if (zelle > getippte_zellen) {
-        std::fprintf(stderr, "rss_spiel_kb %ld\n", residentKb());
+void type_text(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
+    if (cell > typed_cells) {
+        std::fprintf(stderr, "rss_game_kb %ld\n", residentKb());
         QCoreApplication::exit(0);
         return;
     }
-    toolkit::Element& feld = programm.main.txt_m(zelle);
-    QWidget* widget = frontEnd.widget(feld);
-    if (programm.app.focus() != &feld || !widget)
-        return aufgeben("the focus is not in the next cell");
+    toolkit::Element& field = program.main.txt_m(cell);
+    QWidget* widget = frontEnd.widget(field);
+    if (program.app.focus() != &field || !widget)
+        return give_up("the focus is not in the next cell");
 
-    const QString ziffer(QChar(loesung[static_cast<std::size_t>(zelle - 1)]));
-    const std::string erwartet = ziffer.toStdString();
-    auto gedrueckt = std::make_shared<long long>(0);
-    new NaechstesZeichnen(
-        widget, [&feld, erwartet] { return feld.text() == erwartet; },
-        [&programm, &frontEnd, zelle, gedrueckt] {
-            ausgeben("taste_bis_ziffer_ms", *gedrueckt);
+    const QString digit(QChar(solution[static_cast<std::size_t>(cell - 1)]));
+    const std::string expected = digit.toStdString();
+    auto pressed_at = std::make_shared<long long>(0);
+    new NextPaint(
+        widget, [&field, expected] { return field.text() == expected; },
+        [&program, &frontEnd, cell, pressed_at] {
+            report("key_to_digit_ms", *pressed_at);
             QTimer::singleShot(
-                pause_ms, [&programm, &frontEnd, zelle] { tippen(programm, frontEnd, zelle + 1); });
+                pause_ms, [&program, &frontEnd, cell] { type_text(program, frontEnd, cell + 1); });
         });
-    const int taste = Qt::Key_0 + (ziffer.at(0).unicode() - '0');
-    *gedrueckt = jetztNs();
+    const int key = Qt::Key_0 + (digit.at(0).unicode() - '0');
+    *pressed_at = nowNs();
     QCoreApplication::postEvent(widget,
-                                new QKeyEvent(QEvent::KeyPress, taste, Qt::NoModifier, ziffer));
+                                new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, digit));
     QCoreApplication::postEvent(widget,
-                                new QKeyEvent(QEvent::KeyRelease, taste, Qt::NoModifier, ziffer));
+                                new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, digit));
 }
 
 }  // namespace
 
-bool aktiv() {
-    return std::getenv("SUDOKU_ZEITMESSUNG") != nullptr;
+bool active() {
+    return std::getenv("SUDOKU_TIMING") != nullptr;
 }
 
-void einrichten(Programm& programm, qtfront::QtFrontEnd& frontEnd) {
-    start = std::atoll(std::getenv("SUDOKU_ZEITMESSUNG"));
-    if (start <= 0) start = jetztNs();
-    QTimer::singleShot(aufgeben_ms, [] { aufgeben("no result within 10 seconds"); });
+void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
+    start = std::atoll(std::getenv("SUDOKU_TIMING"));
+    if (start <= 0) start = nowNs();
+    QTimer::singleShot(give_up_ms, [] { give_up("no result within 10 seconds"); });
 
-    new NaechstesZeichnen(
-        frontEnd.window(programm.main), [] { return true; },
-        [&programm, &frontEnd] {
-            ausgeben("main_nach_klick_ms", klick);
+    new NextPaint(
+        frontEnd.window(program.main), [] { return true; },
+        [&program, &frontEnd] {
+            report("main_after_click_ms", clicked_at);
             std::fprintf(stderr, "rss_main_kb %ld\n", residentKb());
             // As a click into cell 1 would.
-            programm.main.setFocus(programm.main.txt_m(1));
-            QTimer::singleShot(pause_ms, [&programm, &frontEnd] { tippen(programm, frontEnd, 1); });
+            program.main.setFocus(program.main.txt_m(1));
+            QTimer::singleShot(pause_ms,
+                               [&program, &frontEnd] { type_text(program, frontEnd, 1); });
         });
-    new NaechstesZeichnen(
-        frontEnd.window(programm.start), [] { return true; },
-        [&programm, &frontEnd] {
-            ausgeben("start_sichtbar_ms", start);
+    new NextPaint(
+        frontEnd.window(program.start), [] { return true; },
+        [&program, &frontEnd] {
+            report("start_visible_ms", start);
             std::fprintf(stderr, "rss_start_kb %ld\n", residentKb());
-            auto* knopf = static_cast<QPushButton*>(frontEnd.widget(programm.start.cmd_start));
-            klick = jetztNs();
-            knopf->click();
+            auto* button = static_cast<QPushButton*>(frontEnd.widget(program.start.cmd_start));
+            clicked_at = nowNs();
+            button->click();
         });
 }
 
-}  // namespace zeitmessung
+}  // namespace timing

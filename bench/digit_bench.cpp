@@ -9,68 +9,68 @@
 #include <array>
 #include <random>
 
-#include "bench/spiel.h"
+#include "bench/game.h"
 
 namespace {
 
 // The 81 cells in a fixed random order, so that the board fills as in play.
-std::array<int, 81> zellenfolge() {
-    std::array<int, 81> folge;
-    for (int i = 0; i < 81; ++i) folge[i] = i + 1;
-    std::shuffle(folge.begin(), folge.end(), std::mt19937(81));
-    return folge;
+std::array<int, 81> cell_order() {
+    std::array<int, 81> sequence;
+    for (int i = 0; i < 81; ++i) sequence[i] = i + 1;
+    std::shuffle(sequence.begin(), sequence.end(), std::mt19937(81));
+    return sequence;
 }
 
-void BM_AngenommeneZiffer(benchmark::State& state) {
-    Spiel spiel;
-    const std::array<int, 81> folge = zellenfolge();
-    std::size_t naechste = 0;
+void BM_AcceptedDigit(benchmark::State& state) {
+    Game game;
+    const std::array<int, 81> sequence = cell_order();
+    std::size_t next = 0;
     for (auto _ : state) {
-        if (naechste == folge.size()) {
+        if (next == sequence.size()) {
             state.PauseTiming();
-            spiel.alles_zurueck();
-            naechste = 0;
+            game.undo_all();
+            next = 0;
             state.ResumeTiming();
         }
-        const int zelle = folge[naechste++];
-        spiel.tippen(zelle, loesung(zelle));
+        const int cell = sequence[next++];
+        game.type_text(cell, solution(cell));
     }
-    if (spiel.main.back != static_cast<int>(naechste)) state.SkipWithError("digit refused");
+    if (game.main.back != static_cast<int>(next)) state.SkipWithError("digit refused");
 }
-BENCHMARK(BM_AngenommeneZiffer);
+BENCHMARK(BM_AcceptedDigit);
 
-void BM_AbgelehnteZiffer(benchmark::State& state) {
-    Spiel spiel;
+void BM_RefusedDigit(benchmark::State& state) {
+    Game game;
     // Half a board, so that the check reads filled and empty cells.
-    const std::array<int, 81> folge = zellenfolge();
-    for (int i = 0; i < 40; ++i) spiel.tippen(folge[i], loesung(folge[i]));
-    const int zelle = folge[40];
+    const std::array<int, 81> sequence = cell_order();
+    for (int i = 0; i < 40; ++i) game.type_text(sequence[i], solution(sequence[i]));
+    const int cell = sequence[40];
     // A digit that already stands in a filled cell of the same row.
-    int falsch = 0;
-    const int erste = (zelle - 1) / 9 * 9 + 1;
-    for (int k = erste; k < erste + 9; ++k)
-        if (!spiel.main.txt_m(k).text().empty()) falsch = loesung(k);
-    if (falsch == 0) state.SkipWithError("no filled cell in the row");
-    for (auto _ : state) spiel.tippen(zelle, falsch);
-    if (!spiel.main.txt_m(zelle).text().empty()) state.SkipWithError("digit accepted");
+    int wrong_digit = 0;
+    const int first = (cell - 1) / 9 * 9 + 1;
+    for (int k = first; k < first + 9; ++k)
+        if (!game.main.txt_m(k).text().empty()) wrong_digit = solution(k);
+    if (wrong_digit == 0) state.SkipWithError("no filled cell in the row");
+    for (auto _ : state) game.type_text(cell, wrong_digit);
+    if (!game.main.txt_m(cell).text().empty()) state.SkipWithError("digit accepted");
 }
-BENCHMARK(BM_AbgelehnteZiffer);
+BENCHMARK(BM_RefusedDigit);
 
-void BM_Zurueck(benchmark::State& state) {
-    Spiel spiel;
-    const std::array<int, 81> folge = zellenfolge();
-    int gesetzt = 0;
+void BM_Undo(benchmark::State& state) {
+    Game game;
+    const std::array<int, 81> sequence = cell_order();
+    int placed = 0;
     for (auto _ : state) {
-        if (gesetzt == 0) {
+        if (placed == 0) {
             state.PauseTiming();
-            for (int zelle : folge) spiel.tippen(zelle, loesung(zelle));
-            gesetzt = 81;
+            for (int cell : sequence) game.type_text(cell, solution(cell));
+            placed = 81;
             state.ResumeTiming();
         }
-        spiel.main.cmd_back.click();
-        --gesetzt;
+        game.main.cmd_back.click();
+        --placed;
     }
 }
-BENCHMARK(BM_Zurueck);
+BENCHMARK(BM_Undo);
 
 }  // namespace

@@ -7,40 +7,40 @@
 #include <ostream>
 #include <string_view>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
 
 // The solution of a real puzzle, row by row.
-inline constexpr std::string_view geloestes_raetsel =
+inline constexpr std::string_view solved_puzzle =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
-inline int loesung(int zelle) {
-    return geloestes_raetsel[static_cast<std::size_t>(zelle - 1)] - '0';
+inline int solution(int cell) {
+    return solved_puzzle[static_cast<std::size_t>(cell - 1)] - '0';
 }
 
-struct Spiel {
-    std::ostream nirgends{nullptr};
-    toolkit::ScriptedPlatform plattform{nirgends};
-    std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
-    frm_sudoku_main& main = programm->main;
+struct Game {
+    std::ostream nowhere{nullptr};
+    toolkit::ScriptedPlatform platform{nowhere};
+    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
+    frm_sudoku_main& main = program->main;
 
-    Spiel() {
-        programm->starten();
-        programm->start.cmd_start.click();
+    Game() {
+        program->start_program();
+        program->start.cmd_start.click();
     }
 
     // A key press in the cell, as a click into it and a key would give.
-    void tippen(int zelle, int ziffer) {
-        main.setFocus(main.txt_m(zelle));
-        main.txt_m(zelle).pressKey('0' + ziffer);
+    void type_text(int cell, int digit) {
+        main.setFocus(main.txt_m(cell));
+        main.txt_m(cell).pressKey('0' + digit);
     }
     // Cell 1 is clicked, then the whole solution typed key by key: the key
     // filter moves the focus on, so each key lands in the next cell.
-    void alles_tippen() {
+    void type_all() {
         main.setFocus(main.txt_m(1));
-        for (char ziffer : geloestes_raetsel) programm->app.focus()->pressKey(ziffer);
+        for (char digit : solved_puzzle) program->app.focus()->pressKey(digit);
     }
-    void alles_zurueck() {
+    void undo_all() {
         while (main.back > 0) main.cmd_back.click();
     }
 };

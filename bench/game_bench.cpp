@@ -4,47 +4,47 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/spiel.h"
+#include "bench/game.h"
 
 namespace {
 
-bool brett_leer(const frm_sudoku_main& main) {
+bool board_empty(const frm_sudoku_main& main) {
     for (int k = 1; k <= 81; ++k)
         if (!main.txt_m(k).text().empty()) return false;
     return main.back == 0;
 }
 
-void BM_VollesSpielUndZurueck(benchmark::State& state) {
-    Spiel spiel;
+void BM_FullGameAndUndo(benchmark::State& state) {
+    Game game;
     for (auto _ : state) {
-        spiel.alles_tippen();
-        if (spiel.main.back != 81) {
+        game.type_all();
+        if (game.main.back != 81) {
             state.SkipWithError("the solution was not accepted in full");
             break;
         }
-        for (int m = 0; m < 81; ++m) spiel.main.cmd_back.click();
+        for (int m = 0; m < 81; ++m) game.main.cmd_back.click();
     }
-    if (!brett_leer(spiel.main)) state.SkipWithError("undo left digits on the board");
+    if (!board_empty(game.main)) state.SkipWithError("undo left digits on the board");
 }
-BENCHMARK(BM_VollesSpielUndZurueck)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullGameAndUndo)->Unit(benchmark::kMicrosecond);
 
-void BM_NeustartNachVollemSpiel(benchmark::State& state) {
-    Spiel spiel;
+void BM_RestartAfterFullGame(benchmark::State& state) {
+    Game game;
     for (auto _ : state) {
         state.PauseTiming();
-        spiel.alles_tippen();
+        game.type_all();
         state.ResumeTiming();
 
-        spiel.main.cmd_neustart.click();
+        game.main.cmd_neustart.click();
 
         state.PauseTiming();
-        if (!brett_leer(spiel.main) || !spiel.main.visible()) {
+        if (!board_empty(game.main) || !game.main.visible()) {
             state.SkipWithError("the restart did not empty the board");
             break;
         }
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_NeustartNachVollemSpiel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RestartAfterFullGame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -11,67 +11,67 @@
 #include <ostream>
 #include <streambuf>
 
-#include "files/puzzle_zeile.h"
-#include "screens/programm.h"
+#include "files/puzzle_line.h"
+#include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
 
 namespace {
 
-class Nirgends : public std::streambuf {
+class NullBuffer : public std::streambuf {
   protected:
     int overflow(int c) override { return c; }
 };
 
 // A solved board entered row by row; the first 30 moves are the givens, and
 // three cells carry marks.
-std::string volles_spiel() {
-    puzzle::Spielstand stand;
+std::string full_game() {
+    puzzle::GameState stand;
     stand.anz_d_ziff = 30;
     stand.back = 81;
     for (int k = 0; k < 81; ++k) {
         const int r = k / 9, c = k % 9;
-        const auto ziffer = static_cast<toolkit::Integer>((r * 3 + r / 3 + c) % 9 + 1);
+        const auto digit = static_cast<toolkit::Integer>((r * 3 + r / 3 + c) % 9 + 1);
         stand.zug_feld[k] = k + 1;
-        stand.zug_text[k] = std::to_string(ziffer);
-        stand.zug_ziffer[k] = ziffer;
-        stand.vorgabe[k] = k < 30;
+        stand.move_text[k] = std::to_string(digit);
+        stand.zug_ziffer[k] = digit;
+        stand.given[k] = k < 30;
     }
     stand.markierung[40] = "a";
     stand.markierung[60] = "b";
     stand.markierung[80] = "c";
-    return puzzle::zeile(stand);
+    return puzzle::line(stand);
 }
 
-void Einlesen81Zuege(benchmark::State& state) {
-    const std::filesystem::path ordner =
+void Read81Moves(benchmark::State& state) {
+    const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("sudoku-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(ordner);
-    const std::string name = (ordner / "spiel").string();
-    std::ofstream(name + ".txt", std::ios::binary) << volles_spiel();
+    std::filesystem::create_directories(folder);
+    const std::string name = (folder / "spiel").string();
+    std::ofstream(name + ".txt", std::ios::binary) << full_game();
 
-    Nirgends puffer;
-    std::ostream ausgabe(&puffer);
-    toolkit::ScriptedPlatform platform(ausgabe);
+    NullBuffer buffer;
+    std::ostream output(&buffer);
+    toolkit::ScriptedPlatform platform(output);
     for (auto _ : state) {
         // Every read starts from a freshly started main screen.
         state.PauseTiming();
-        auto programm = std::make_unique<Programm>(platform);
-        programm->starten();
-        programm->start.cmd_start.click();
+        auto program = std::make_unique<Program>(platform);
+        program->start_program();
+        program->start.cmd_start.click();
         platform.queueInput(name);
         state.ResumeTiming();
 
-        programm->main.cmd_einlesen_vorgabe.click();
+        program->main.cmd_einlesen_vorgabe.click();
 
         state.PauseTiming();
-        if (programm->main.back != 81 || programm->main.Vorgabe != toolkit::True)
+        if (program->main.back != 81 || program->main.Vorgabe != toolkit::True)
             state.SkipWithError("the file was not read completely");
-        programm.reset();
+        program.reset();
         state.ResumeTiming();
     }
-    std::filesystem::remove_all(ordner);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
 
-BENCHMARK(Einlesen81Zuege)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Read81Moves)->Unit(benchmark::kMicrosecond);

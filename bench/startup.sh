@@ -7,8 +7,8 @@
 #     run: median and worst over all runs),
 #   - resident memory with the start screen, the main screen, and after the
 #     27 moves.
-# The program measures itself when SUDOKU_ZEITMESSUNG holds the launch time
-# (see app/zeitmessung.h); normal runs are not affected.
+# The program measures itself when SUDOKU_TIMING holds the launch time
+# (see app/timing.h); normal runs are not affected.
 # Usage: bench/startup.sh [RUNS] [BUILD-DIR]   (default: 5 runs of build/sudoku)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -22,20 +22,20 @@ fi
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 # One warm-up run fills the file system cache, as on a desktop in use.
-SUDOKU_ZEITMESSUNG=$(date +%s%N) "$build/sudoku" >/dev/null 2>&1 || true
+SUDOKU_TIMING=$(date +%s%N) "$build/sudoku" >/dev/null 2>&1 || true
 for _ in $(seq "$runs"); do
-  SUDOKU_ZEITMESSUNG=$(date +%s%N) "$build/sudoku" 2>&1 |
-    grep -E '^(start|main|rss|taste)_' >>"$results"
+  SUDOKU_TIMING=$(date +%s%N) "$build/sudoku" 2>&1 |
+    grep -E '^(start|main|rss|key)_' >>"$results"
 done
 
 values() { grep "^$1 " "$results" | awk '{print $2}' | sort -n; }
 median() { values "$1" | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 worst() { values "$1" | tail -1; }
 mb() { awk -v kb="$(median "$1")" 'BEGIN {printf "%.1f", kb / 1024}'; }
-echo "runs: $runs ($(values taste_bis_ziffer_ms | wc -l) key presses)"
-echo "start screen shown after launch:  $(median start_sichtbar_ms) ms (target 200)"
-echo "main screen shown after click:    $(median main_nach_klick_ms) ms (target 100)"
-echo "key press to repainted digit:     $(median taste_bis_ziffer_ms) ms, worst $(worst taste_bis_ziffer_ms) ms (target 16)"
+echo "runs: $runs ($(values key_to_digit_ms | wc -l) key presses)"
+echo "start screen shown after launch:  $(median start_visible_ms) ms (target 200)"
+echo "main screen shown after click:    $(median main_after_click_ms) ms (target 100)"
+echo "key press to repainted digit:     $(median key_to_digit_ms) ms, worst $(worst key_to_digit_ms) ms (target 16)"
 echo "resident memory, start screen:    $(mb rss_start_kb) MB (target 45)"
 echo "resident memory, main screen:     $(mb rss_main_kb) MB"
-echo "resident memory, after 27 moves:  $(mb rss_spiel_kb) MB"
+echo "resident memory, after 27 moves:  $(mb rss_game_kb) MB"

@@ -7,12 +7,12 @@
 
 // The whole state of a game, held by the main screen: counters, flags, the
 // record of accepted moves, the candidate texts and the letter marks.
-struct brett_zustand {
+struct board_state {
     using Integer = toolkit::Integer;
     template <class T>
-    using Feld = toolkit::BoundedArray<T, 1, 81>;
+    using Array = toolkit::BoundedArray<T, 1, 81>;
     template <class T>
-    using Feld2 = toolkit::BoundedArray2<T, 1, 81>;
+    using Array2 = toolkit::BoundedArray2<T, 1, 81>;
 
     std::string zl;          // text of the cell whose change is being handled
     Integer z = 0;           // its numeric value as an Integer
@@ -31,12 +31,12 @@ struct brett_zustand {
     Integer Einlesen = 0;    // a puzzle file has been opened for reading
 
     // Cell of move m; a number as read when the puzzle reader wrote it.
-    Feld<double> zug_feld;
-    Feld<Integer> zug_ziffer;           // digit of move m
-    Feld<std::string> einzelfeld_text;  // candidate text of cell k
-    Feld<std::string> markierung;       // letter mark of cell k
-    Feld2<std::string> einzelfeld_alt;  // (m, k): candidate text of k before move m
-    Feld2<Integer> zug_reihe;           // (m, i): digit move m removed from lbl_w(i)
-    Feld2<Integer> zug_spalte;          // (m, i): ... from lbl_s(i)
-    Feld2<Integer> zug_quadrat;         // (m, i): ... from lbl_q(i)
+    Array<double> zug_feld;
+    Array<Integer> zug_ziffer;           // digit of move m
+    Array<std::string> einzelfeld_text;  // candidate text of cell k
+    Array<std::string> markierung;       // letter mark of cell k
+    Array2<std::string> einzelfeld_alt;  // (m, k): candidate text of k before move m
+    Array2<Integer> zug_reihe;           // (m, i): digit move m removed from lbl_w(i)
+    Array2<Integer> zug_spalte;          // (m, i): ... from lbl_s(i)
+    Array2<Integer> zug_quadrat;         // (m, i): ... from lbl_q(i)
 };

@@ -1,11 +1,11 @@
 // The candidate history view: lists the saved candidate texts of the first
 // five moves in the enlarged txt_test box.
 
-#include "screens/programm.h"
+#include "screens/program.h"
 
 namespace {
 
-const char* const null_block = "0 0 0 \r\n0 0 0 \r\n0 0 0";
+const char* const zero_block = "0 0 0 \r\n0 0 0 \r\n0 0 0";
 
 }  // namespace
 
@@ -22,9 +22,9 @@ void frm_sudoku_main::txt_Titel_Click(Integer Index) {
     for (int m = 1; m <= 5; ++m) {
         for (int k = 1; k <= 81; ++k) {
             const std::string& block = einzelfeld_alt(m, k);
-            const int spalte = k % 9 == 0 ? 9 : k % 9;
-            text += std::to_string(spalte) + " ) .....\r\n";
-            text += block.empty() ? null_block : block;
+            const int column = k % 9 == 0 ? 9 : k % 9;
+            text += std::to_string(column) + " ) .....\r\n";
+            text += block.empty() ? zero_block : block;
             text += "\r\n";
             if (k % 9 == 0)
                 text +=

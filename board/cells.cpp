@@ -1,17 +1,17 @@
-#include "board/zellen.h"
+#include "board/cells.h"
 
-namespace zellen {
+namespace cells {
 
 namespace {
 
-struct Eintrag {
-    int zellen[9];
+struct Entry {
+    int cells[9];
     Integer q_s;
     Integer q_n;
 };
 
 // The fixed membership table of the nine squares.
-constexpr Eintrag quadrat_tabelle[] = {
+constexpr Entry square_table[] = {
     {{1, 2, 3, 10, 11, 12, 19, 20, 21}, 1, 0},     {{4, 5, 6, 13, 14, 15, 22, 23, 24}, 4, 1},
     {{7, 8, 9, 16, 17, 18, 25, 26, 27}, 7, 2},     {{28, 29, 30, 37, 38, 39, 46, 47, 48}, 28, 3},
     {{31, 32, 33, 40, 41, 42, 49, 50, 51}, 31, 4}, {{34, 35, 36, 43, 44, 45, 52, 53, 54}, 34, 5},
@@ -21,11 +21,11 @@ constexpr Eintrag quadrat_tabelle[] = {
 
 }  // namespace
 
-bool quadrat_von(int k, Quadrat& quadrat) {
-    for (const Eintrag& eintrag : quadrat_tabelle) {
-        for (int zelle : eintrag.zellen) {
-            if (zelle == k) {
-                quadrat = {eintrag.q_s, eintrag.q_n};
+bool square_of(int k, Square& square) {
+    for (const Entry& entry : square_table) {
+        for (int cell : entry.cells) {
+            if (cell == k) {
+                square = {entry.q_s, entry.q_n};
                 return true;
             }
         }
@@ -33,4 +33,4 @@ bool quadrat_von(int k, Quadrat& quadrat) {
     return false;
 }
 
-}  // namespace zellen
+}  // namespace cells

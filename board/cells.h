@@ -3,12 +3,12 @@
 #include "screens/toolkit/numbers.h"
 
 // Cell geometry of the 9 x 9 board. Cells are numbered 1 to 81 row by row.
-namespace zellen {
+namespace cells {
 
 using toolkit::Integer;
 
 // Int(k / 9) for whole numbers: the largest whole number not above k / 9.
-constexpr int int_neuntel(int k) {
+constexpr int int_ninth(int k) {
     return k >= 0 ? k / 9 : -((-k + 8) / 9);
 }
 // k Mod 9 for the non-negative cell indexes.
@@ -17,33 +17,33 @@ constexpr int mod9(int k) {
 }
 
 // Column 1 to 9 of cell k.
-constexpr int spalte(int k) {
+constexpr int column(int k) {
     return mod9(k) == 0 ? 9 : mod9(k);
 }
 // Row 1 to 9 of cell k.
-constexpr int reihe(int k) {
-    return mod9(k) != 0 ? int_neuntel(k) + 1 : int_neuntel(k);
+constexpr int row(int k) {
+    return mod9(k) != 0 ? int_ninth(k) + 1 : int_ninth(k);
 }
 // First cell of the row of cell k; -8 for the spare cell 0.
-constexpr int erste_zelle_der_reihe(int k) {
-    return mod9(k) != 0 ? int_neuntel(k) * 9 + 1 : (int_neuntel(k) - 1) * 9 + 1;
+constexpr int first_cell_of_row(int k) {
+    return mod9(k) != 0 ? int_ninth(k) * 9 + 1 : (int_ninth(k) - 1) * 9 + 1;
 }
 
 // The square of a cell: its top-left cell (q_s) and its number from 0 (q_n).
-struct Quadrat {
+struct Square {
     Integer q_s;
     Integer q_n;
 };
 
 // Looks cell k up in the fixed square membership table; false when k is no cell.
-bool quadrat_von(int k, Quadrat& quadrat);
+bool square_of(int k, Square& square);
 
 // Position (from 1) of digit d in the candidate text "1 2 3\r\n4 5 6\r\n7 8 9".
-constexpr int kandidaten_position(int d) {
-    constexpr int positionen[] = {0, 1, 3, 5, 8, 10, 12, 15, 17, 19};
-    return positionen[d];
+constexpr int candidate_position(int d) {
+    constexpr int positions[] = {0, 1, 3, 5, 8, 10, 12, 15, 17, 19};
+    return positions[d];
 }
 
-inline constexpr const char* volle_kandidaten = "1 2 3\r\n4 5 6\r\n7 8 9";
+inline constexpr const char* full_candidates = "1 2 3\r\n4 5 6\r\n7 8 9";
 
-}  // namespace zellen
+}  // namespace cells

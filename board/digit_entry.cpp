@@ -1,8 +1,8 @@
 // Digit entry: the key filter of the board cells, the change handling and the
 // conflict check against row, column and square.
 
-#include "board/zellen.h"
-#include "screens/programm.h"
+#include "board/cells.h"
+#include "screens/program.h"
 #include "screens/toolkit/failure.h"
 
 using toolkit::False;
@@ -37,16 +37,16 @@ void frm_sudoku_main::txt_m_Change(Integer Index) {
 }
 
 toolkit::Integer frm_sudoku_main::nur_ziffern(Integer zf) {
-    char erstes = toolkit::zahl_text(zf).front();
-    return toolkit::flag(erstes >= '1' && erstes <= '9');
+    char first_char = toolkit::number_text(zf).front();
+    return toolkit::flag(first_char >= '1' && first_char <= '9');
 }
 
-double frm_sudoku_main::zellwert(int k) {
+double frm_sudoku_main::cell_value(int k) {
     return toolkit::val(txt_m(k).text());
 }
 
 toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
-    Integer ergebnis = False;
+    Integer result = False;
     beenden = False;
     wo_w = False;
     wo_q = False;
@@ -54,70 +54,70 @@ toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
     // change handling goes on with the result found so far and records the
     // move with q_s and q_n, which must then belong to this cell, not to the
     // cell checked before.
-    zellen::Quadrat quadrat;
-    if (zellen::quadrat_von(j, quadrat)) {
-        q_s = quadrat.q_s;
-        q_n = quadrat.q_n;
+    cells::Square square;
+    if (cells::square_of(j, square)) {
+        q_s = square.q_s;
+        q_n = square.q_n;
     }
     try {
-        const int s = zellen::erste_zelle_der_reihe(j);
+        const int s = cells::first_cell_of_row(j);
         for (int k = s; k <= s + 8; ++k) {
             if (k == j) {
-                if (senkr_vorhanden(j, z) != False) ergebnis = True;
-            } else if (zellwert(k) == z) {
-                ergebnis = True;
+                if (senkr_vorhanden(j, z) != False) result = True;
+            } else if (cell_value(k) == z) {
+                result = True;
                 wo_w = True;
             }
         }
         for (int t = q_s; t <= q_s + 20; t += (t % 3 == 0) ? 7 : 1) {
-            if (t != j && zellwert(t) == z) {
-                ergebnis = True;
+            if (t != j && cell_value(t) == z) {
+                result = True;
                 wo_q = True;
             }
         }
-    } catch (const toolkit::Failure& fehler) {
-        if (fehler.number() == toolkit::fehler_element_index_ungueltig) {
+    } catch (const toolkit::Failure& fail) {
+        if (fail.number() == toolkit::failure_element_index) {
             // Only the puzzle reader writes into the spare cell 0, whose row
             // walk starts at the invalid index -8: the file is damaged.
             if (Einlesen == True) {
                 application().messageBox(
                     "Die einzulesende Datei wurde beschädigt oder unzulässig geändert! Das "
                     "Programm wird daher beendet.",
-                    toolkit::nur_ok, "Achtung!");
+                    toolkit::ok_only, "Achtung!");
                 beenden = True;
                 cmd_exit_Click();
             }
         } else {
-            application().messageBox("Ein umbekannter Fehler trat auf!", toolkit::nur_ok,
+            application().messageBox("Ein umbekannter Fehler trat auf!", toolkit::ok_only,
                                      "Achtung!");
         }
     }
-    return ergebnis;
+    return result;
 }
 
 toolkit::Integer frm_sudoku_main::senkr_vorhanden(Integer j, Integer z) {
-    Integer ergebnis = False;
+    Integer result = False;
     wo_s = False;
-    const int c = zellen::spalte(j);
+    const int c = cells::column(j);
     for (int n = 0; n <= 8; ++n) {
         const int k = n * 9 + c;
-        if (k != j && zellwert(k) == z) {
-            ergebnis = True;
+        if (k != j && cell_value(k) == z) {
+            result = True;
             wo_s = True;
         }
     }
-    return ergebnis;
+    return result;
 }
 
 void frm_sudoku_main::Meldung(Integer j, Integer alt_z) {
-    const std::string waagrecht = wo_w == True ? " in der waagrechten Reihe " : "";
-    const std::string senkrecht = wo_s == True ? " in der senkrechten Reihe " : "";
-    const std::string quadrat = wo_q == True ? " im Quadrat " : "";
-    std::string und1, und2;
-    if ((wo_w == True && wo_s == True) || (wo_w == True && wo_q == True && wo_s == 0)) und1 = "und";
-    if (wo_s == True && wo_q == True) und2 = "und";
-    const std::string meldung = "Die Zahl " + toolkit::zahl_str(alt_z) + " ist" + waagrecht + und1 +
-                                senkrecht + und2 + quadrat + "schon vorhanden!";
-    application().messageBox(meldung, toolkit::nur_ok, "");
+    const std::string horizontal = wo_w == True ? " in der waagrechten Reihe " : "";
+    const std::string vertical = wo_s == True ? " in der senkrechten Reihe " : "";
+    const std::string square = wo_q == True ? " im Quadrat " : "";
+    std::string and1, and2;
+    if ((wo_w == True && wo_s == True) || (wo_w == True && wo_q == True && wo_s == 0)) and1 = "und";
+    if (wo_s == True && wo_q == True) and2 = "und";
+    const std::string message = "Die Zahl " + toolkit::number_str(alt_z) + " ist" + horizontal +
+                                and1 + vertical + and2 + square + "schon vorhanden!";
+    application().messageBox(message, toolkit::ok_only, "");
     txt_m(j).setText("");
 }

@@ -1,7 +1,7 @@
 // Loading the main screen and initialising the check displays.
 
-#include "board/zellen.h"
-#include "screens/programm.h"
+#include "board/cells.h"
+#include "screens/program.h"
 
 using toolkit::False;
 using toolkit::True;
@@ -13,15 +13,15 @@ void frm_sudoku_main::Form_Load() {
 }
 
 void frm_sudoku_main::sud_main_manager() {
-    const frm_sudoku_start& start = programm_.start;
-    auto zeigen = [](ElementArray& anzeige, Integer flagge) {
-        for (int i = 1; i <= 81; ++i) anzeige(i).setVisible(flagge != 0);
+    const frm_sudoku_start& start = program_.start;
+    auto show = [](ElementArray& display, Integer flag_value) {
+        for (int i = 1; i <= 81; ++i) display(i).setVisible(flag_value != 0);
     };
-    zeigen(lbl_s, start.Spalten);
-    zeigen(lbl_w, start.Reihen);
-    zeigen(lbl_q, start.Quadr);
-    zeigen(txt_c, start.Einzelf);
-    zeigen(lbl_c, start.letzte_E);
+    show(lbl_s, start.Spalten);
+    show(lbl_w, start.Reihen);
+    show(lbl_q, start.Quadr);
+    show(txt_c, start.Einzelf);
+    show(lbl_c, start.letzte_E);
 
     if (nicht_neu == True) {
         nicht_neu = False;
@@ -29,13 +29,13 @@ void frm_sudoku_main::sud_main_manager() {
     }
 
     for (int i = 1; i <= 81; ++i) {
-        std::string ziffer = toolkit::zahl_text(zellen::spalte(i));
-        lbl_s(i).setText(ziffer);
-        lbl_w(i).setText(ziffer);
-        lbl_q(i).setText(ziffer);
+        std::string digit = toolkit::number_text(cells::column(i));
+        lbl_s(i).setText(digit);
+        lbl_w(i).setText(digit);
+        lbl_q(i).setText(digit);
     }
     for (int i = 1; i <= 81; ++i) {
-        einzelfeld_text(i) = zellen::volle_kandidaten;
+        einzelfeld_text(i) = cells::full_candidates;
         txt_c(i).setText(einzelfeld_text(i));
     }
     lbl_erkl(0).setText("Letzte mark.\r\n Ziffer");

@@ -1,10 +1,10 @@
 // Cell marks: the letters "a" to "z" set on the last-entry display.
 
-#include "screens/programm.h"
+#include "screens/program.h"
 
 namespace {
 
-bool ist_kleinbuchstabe(const std::string& text) {
+bool is_lowercase_letter(const std::string& text) {
     return !text.empty() && text[0] >= 'a' && text[0] <= 'z';
 }
 
@@ -13,20 +13,20 @@ bool ist_kleinbuchstabe(const std::string& text) {
 void frm_sudoku_main::lbl_c_Click(Integer Index) {
     if (txt_m(Index).text().empty() || mark > 24) return;
 
-    Integer anzahl = 0;
+    Integer count = 0;
     for (int i = 1; i <= 81; ++i)
-        if (ist_kleinbuchstabe(markierung(i))) ++anzahl;
-    mark = anzahl;
+        if (is_lowercase_letter(markierung(i))) ++count;
+    mark = count;
 
     const std::string c = lbl_c(Index).text();
     if (c.empty()) return;
-    if (!ist_kleinbuchstabe(c)) {
+    if (!is_lowercase_letter(c)) {
         // Marks read from a puzzle file are not counted in mark, so the
         // limit above can let a click through with all 26 letters in use.
         if (97 + mark > 'z') return;
-        const std::string neu(1, static_cast<char>(97 + mark));
-        lbl_c(Index).setText(neu);
-        markierung(Index) = neu;
+        const std::string fresh(1, static_cast<char>(97 + mark));
+        lbl_c(Index).setText(fresh);
+        markierung(Index) = fresh;
     } else if (c[0] == 96 + mark) {
         lbl_c(Index).setText("");
         markierung(Index).clear();

@@ -1,19 +1,19 @@
 // Move recording and the check displays: row, column and square displays,
 // candidate pads, the last-entry display and the count panel.
 
-#include "board/zellen.h"
-#include "screens/programm.h"
+#include "board/cells.h"
+#include "screens/program.h"
 
 using toolkit::False;
 using toolkit::True;
 
 void frm_sudoku_main::anpassen(Integer j, Integer z) {
-    const int reihen_slot = 9 * (zellen::reihe(j) - 1) + z;
-    const int spalten_slot = 9 * (zellen::spalte(j) - 1) + z;
-    lbl_w(reihen_slot).setText("");
-    lbl_s(spalten_slot).setText("");
-    const int quadrat_slot = q_n * 9 + z;
-    lbl_q(quadrat_slot).setText("");
+    const int row_slot = 9 * (cells::row(j) - 1) + z;
+    const int column_slot = 9 * (cells::column(j) - 1) + z;
+    lbl_w(row_slot).setText("");
+    lbl_s(column_slot).setText("");
+    const int square_slot = q_n * 9 + z;
+    lbl_q(square_slot).setText("");
 
     back = toolkit::add(back, 1);
 
@@ -24,18 +24,18 @@ void frm_sudoku_main::anpassen(Integer j, Integer z) {
         cmd_einlesen_vorgabe_Click();
     }
     anzeige_eing_ziffern();
-    txt_test.setText(toolkit::zahl_text(back));
+    txt_test.setText(toolkit::number_text(back));
 
-    zug_reihe(back, reihen_slot) = z;
-    zug_spalte(back, spalten_slot) = z;
-    zug_quadrat(back, quadrat_slot) = z;
+    zug_reihe(back, row_slot) = z;
+    zug_spalte(back, column_slot) = z;
+    zug_quadrat(back, square_slot) = z;
 }
 
 void frm_sudoku_main::anzeige_anpassen(Integer j, Integer z) {
-    const std::size_t p = static_cast<std::size_t>(zellen::kandidaten_position(z)) - 1;
+    const std::size_t p = static_cast<std::size_t>(cells::candidate_position(z)) - 1;
 
-    const int erste = zellen::erste_zelle_der_reihe(j);
-    for (int i = erste; i <= erste + 8; ++i) {
+    const int first = cells::first_cell_of_row(j);
+    for (int i = first; i <= first + 8; ++i) {
         einzelfeld_alt(back, i) = einzelfeld_text(i);
         if (!einzelfeld_text(i).empty()) {
             if (i == j)
@@ -46,7 +46,7 @@ void frm_sudoku_main::anzeige_anpassen(Integer j, Integer z) {
         txt_c(i).setText(einzelfeld_text(i));
     }
 
-    const int c = zellen::spalte(j);
+    const int c = cells::column(j);
     for (int k = 0; k <= 8; ++k) {
         const int i = k * 9 + c;
         if (i != j) einzelfeld_alt(back, i) = einzelfeld_text(i);
@@ -69,25 +69,24 @@ void frm_sudoku_main::anzeige_anpassen(Integer j, Integer z) {
 
 void frm_sudoku_main::letzte_zahl() {
     for (int i = 1; i <= 81; ++i) {
-        const std::string& beschriftung = lbl_c(i).text();
-        if (!beschriftung.empty() && static_cast<unsigned char>(beschriftung[0]) < 58)
-            lbl_c(i).setText("");
+        const std::string& caption = lbl_c(i).text();
+        if (!caption.empty() && static_cast<unsigned char>(caption[0]) < 58) lbl_c(i).setText("");
     }
     const int k = toolkit::to_integer(zug_feld(back));
-    const std::string& beschriftung = lbl_c(k).text();
-    if (!beschriftung.empty() && static_cast<unsigned char>(beschriftung[0]) > 96) {
-        lbl_erkl(1).setText(beschriftung);
-        lbl_erkl(2).setText(toolkit::zahl_text(zug_ziffer(back)));
+    const std::string& caption = lbl_c(k).text();
+    if (!caption.empty() && static_cast<unsigned char>(caption[0]) > 96) {
+        lbl_erkl(1).setText(caption);
+        lbl_erkl(2).setText(toolkit::number_text(zug_ziffer(back)));
     }
-    lbl_c(k).setText(toolkit::zahl_text(zug_ziffer(back)));
+    lbl_c(k).setText(toolkit::number_text(zug_ziffer(back)));
 }
 
 void frm_sudoku_main::anzeige_eing_ziffern() {
     if (Vorgabe != False) {
-        lbl_erkl(4).setText(toolkit::zahl_text(anz_d_ziff));
-        const int eigene = back - anz_d_ziff;
-        lbl_erkl(5).setText(eigene != 0 ? toolkit::zahl_text(eigene) : "");
+        lbl_erkl(4).setText(toolkit::number_text(anz_d_ziff));
+        const int own = back - anz_d_ziff;
+        lbl_erkl(5).setText(own != 0 ? toolkit::number_text(own) : "");
     } else {
-        lbl_erkl(4).setText(toolkit::zahl_text(back));
+        lbl_erkl(4).setText(toolkit::number_text(back));
     }
 }

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "files/puzzle_datei.h"
+#include "files/puzzle_file.h"
 #include "screens/toolkit/failure.h"
 
 namespace puzzle {
@@ -19,24 +19,24 @@ namespace {
 
 using toolkit::Failure;
 
-[[noreturn]] void fehler(int nummer, int fehlercode) {
-    throw Failure(nummer, std::strerror(fehlercode));
+[[noreturn]] void fail(int number, int ec) {
+    throw Failure(number, std::strerror(ec));
 }
 
-bool verzeichnis_existiert(const std::string& name) {
-    std::filesystem::path ordner = std::filesystem::path(name).parent_path();
-    if (ordner.empty()) ordner = ".";
-    std::error_code fehlercode;
-    return std::filesystem::is_directory(ordner, fehlercode);
+bool directory_exists(const std::string& name) {
+    std::filesystem::path folder = std::filesystem::path(name).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code ec;
+    return std::filesystem::is_directory(folder, ec);
 }
 
 // Closes the file when reading ends, however it ends.
-class Deskriptor {
+class Descriptor {
   public:
-    explicit Deskriptor(int fd) : fd_(fd) {}
-    ~Deskriptor() { ::close(fd_); }
-    Deskriptor(const Deskriptor&) = delete;
-    Deskriptor& operator=(const Deskriptor&) = delete;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
     int fd() const { return fd_; }
 
   private:
@@ -45,50 +45,50 @@ class Deskriptor {
 
 }  // namespace
 
-std::string lesen(const std::string& name) {
+std::string read_file(const std::string& name) {
     if (name.find('\0') != std::string::npos)
-        throw Failure(fehler_dateiname_falsch, "Dateiname enthält ein Nullzeichen");
+        throw Failure(failure_bad_file_name, "file name holds a null character");
 
     // Non-blocking, so that a named pipe cannot hang the program; only
     // regular files are read.
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        const int fehlercode = errno;
-        if (fehlercode == ENOENT)
-            fehler(verzeichnis_existiert(name) ? toolkit::fehler_datei_nicht_gefunden
-                                               : toolkit::fehler_pfad_nicht_gefunden,
-                   fehlercode);
-        if (fehlercode == ENOTDIR) fehler(toolkit::fehler_pfad_nicht_gefunden, fehlercode);
-        fehler(fehler_dateizugriff, fehlercode);
+        const int ec = errno;
+        if (ec == ENOENT)
+            fail(directory_exists(name) ? toolkit::failure_file_not_found
+                                        : toolkit::failure_path_not_found,
+                 ec);
+        if (ec == ENOTDIR) fail(toolkit::failure_path_not_found, ec);
+        fail(failure_file_access, ec);
     }
-    Deskriptor datei(fd);
+    Descriptor file(fd);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) fehler(fehler_ein_ausgabe, errno);
-    if (!S_ISREG(info.st_mode)) throw Failure(fehler_dateizugriff, "keine gewöhnliche Datei");
+    if (::fstat(fd, &info) != 0) fail(failure_io, errno);
+    if (!S_ISREG(info.st_mode)) throw Failure(failure_file_access, "not a regular file");
 
-    std::string inhalt;
-    inhalt.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), max_zeichen));
-    char puffer[4096];
+    std::string content;
+    content.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), max_chars));
+    char buffer[4096];
     while (true) {
-        const ssize_t gelesen = ::read(fd, puffer, sizeof puffer);
-        if (gelesen < 0) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
             if (errno == EINTR) continue;
-            fehler(fehler_ein_ausgabe, errno);
+            fail(failure_io, errno);
         }
-        if (gelesen == 0) break;
-        for (ssize_t i = 0; i < gelesen; ++i) {
-            const char zeichen = puffer[i];
+        if (got == 0) break;
+        for (ssize_t i = 0; i < got; ++i) {
+            const char chars = buffer[i];
             // The lines are joined without separators: CR LF, LF and a lone CR
             // all end a line.
-            if (zeichen == '\r' || zeichen == '\n') continue;
+            if (chars == '\r' || chars == '\n') continue;
             // One character more than the position counter can reach: the
             // file is damaged, whatever follows.
-            if (inhalt.size() == max_zeichen)
-                throw Failure(toolkit::fehler_ueberlauf, "Datei zu lang");
-            inhalt += zeichen;
+            if (content.size() == max_chars)
+                throw Failure(toolkit::failure_overflow, "file too long");
+            content += chars;
         }
     }
-    return inhalt;
+    return content;
 }
 
 }  // namespace puzzle

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "files/puzzle_datei.h"
+#include "files/puzzle_file.h"
 #include "screens/toolkit/failure.h"
 
 namespace puzzle {
@@ -20,94 +20,93 @@ namespace {
 
 using toolkit::Failure;
 
-[[noreturn]] void fehler(int nummer, int fehlercode) {
-    throw Failure(nummer, std::strerror(fehlercode));
+[[noreturn]] void fail(int number, int ec) {
+    throw Failure(number, std::strerror(ec));
 }
 
 // The temporary file: closed and removed again unless it was renamed.
-class Zwischendatei {
+class TempFile {
   public:
-    explicit Zwischendatei(const std::filesystem::path& ordner)
-        : name_((ordner / ".sudoku-XXXXXX").string()) {
+    explicit TempFile(const std::filesystem::path& folder)
+        : name_((folder / ".sudoku-XXXXXX").string()) {
         fd_ = ::mkstemp(name_.data());
         if (fd_ < 0) {
-            const int fehlercode = errno;
-            const bool ordner_fehlt = fehlercode == ENOENT || fehlercode == ENOTDIR;
-            fehler(
-                ordner_fehlt ? int{toolkit::fehler_pfad_nicht_gefunden} : int{fehler_dateizugriff},
-                fehlercode);
+            const int ec = errno;
+            const bool folder_missing = ec == ENOENT || ec == ENOTDIR;
+            fail(folder_missing ? int{toolkit::failure_path_not_found} : int{failure_file_access},
+                 ec);
         }
     }
-    ~Zwischendatei() {
+    ~TempFile() {
         if (fd_ >= 0) ::close(fd_);
-        if (!umbenannt_) ::unlink(name_.c_str());
+        if (!renamed_) ::unlink(name_.c_str());
     }
-    Zwischendatei(const Zwischendatei&) = delete;
-    Zwischendatei& operator=(const Zwischendatei&) = delete;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
 
-    void rechte_setzen(mode_t rechte) {
-        if (::fchmod(fd_, rechte) != 0) fehler(fehler_dateizugriff, errno);
+    void set_mode(mode_t mode) {
+        if (::fchmod(fd_, mode) != 0) fail(failure_file_access, errno);
     }
 
-    void schreiben(const std::string& bytes) {
-        std::size_t geschrieben = 0;
-        while (geschrieben < bytes.size()) {
-            const ssize_t n = ::write(fd_, bytes.data() + geschrieben, bytes.size() - geschrieben);
+    void write_file(const std::string& bytes) {
+        std::size_t written = 0;
+        while (written < bytes.size()) {
+            const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
             if (n < 0) {
                 if (errno == EINTR) continue;
-                fehler(fehler_ein_ausgabe, errno);
+                fail(failure_io, errno);
             }
-            geschrieben += static_cast<std::size_t>(n);
+            written += static_cast<std::size_t>(n);
         }
         // On the disk before it replaces the target, so that a crash cannot
         // leave an empty file in its place.
-        if (::fsync(fd_) != 0) fehler(fehler_ein_ausgabe, errno);
+        if (::fsync(fd_) != 0) fail(failure_io, errno);
         const int fd = fd_;
         fd_ = -1;
-        if (::close(fd) != 0) fehler(fehler_ein_ausgabe, errno);
+        if (::close(fd) != 0) fail(failure_io, errno);
     }
 
-    void umbenennen(const std::filesystem::path& ziel) {
-        if (std::rename(name_.c_str(), ziel.c_str()) != 0) fehler(fehler_dateizugriff, errno);
-        umbenannt_ = true;
+    void rename_to(const std::filesystem::path& target) {
+        if (std::rename(name_.c_str(), target.c_str()) != 0) fail(failure_file_access, errno);
+        renamed_ = true;
     }
 
   private:
     std::string name_;
     int fd_ = -1;
-    bool umbenannt_ = false;
+    bool renamed_ = false;
 };
 
 // A new file gets the rights that creating it would give; a replaced file
 // keeps its own.
-mode_t rechte_fuer(const std::filesystem::path& ziel) {
+mode_t mode_for(const std::filesystem::path& target) {
     struct stat info {};
-    if (::stat(ziel.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return 0666 & ~maske;
+    if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 }  // namespace
 
-void schreiben(const std::string& name, const std::string& bytes) {
+void write_file(const std::string& name, const std::string& bytes) {
     if (name.find('\0') != std::string::npos)
-        throw Failure(fehler_dateiname_falsch, "Dateiname enthält ein Nullzeichen");
+        throw Failure(failure_bad_file_name, "file name holds a null character");
 
-    std::filesystem::path ziel(name);
+    std::filesystem::path target(name);
     // A symbolic link is written through, as opening it would, not replaced.
-    std::error_code fehlercode;
-    if (std::filesystem::is_symlink(ziel, fehlercode)) {
-        std::filesystem::path aufgeloest = std::filesystem::weakly_canonical(ziel, fehlercode);
-        if (!fehlercode) ziel = aufgeloest;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(target, ec)) {
+        std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (!ec) target = resolved;
     }
-    std::filesystem::path ordner = ziel.parent_path();
-    if (ordner.empty()) ordner = ".";
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
 
-    Zwischendatei datei(ordner);
-    datei.rechte_setzen(rechte_fuer(ziel));
-    datei.schreiben(bytes);
-    datei.umbenennen(ziel);
+    TempFile file(folder);
+    file.set_mode(mode_for(target));
+    file.write_file(bytes);
+    file.rename_to(target);
 }
 
 }  // namespace puzzle

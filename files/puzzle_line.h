@@ -11,17 +11,17 @@ namespace puzzle {
 
 // What the line records of a game. Move k is stored at index k - 1, cell i
 // at index i - 1.
-struct Spielstand {
+struct GameState {
     toolkit::Integer anz_d_ziff = 0;                // number of givens
     toolkit::Integer back = 0;                      // number of moves
     std::array<double, 81> zug_feld{};              // cell index of each move
-    std::array<std::string, 81> zug_text{};         // text the move's cell shows now
+    std::array<std::string, 81> move_text{};        // text the move's cell shows now
     std::array<toolkit::Integer, 81> zug_ziffer{};  // digit of each move
     std::array<std::string, 81> markierung{};       // letter mark of each cell, or empty
-    std::array<bool, 81> vorgabe{};                 // the cell is a given (shown in italics)
+    std::array<bool, 81> given{};                   // the cell is a given (shown in italics)
 };
 
 // The line for a game, ended by CR LF.
-std::string zeile(const Spielstand& stand);
+std::string line(const GameState& stand);
 
 }  // namespace puzzle

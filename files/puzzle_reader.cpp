@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/puzzle_datei.h"
-#include "screens/programm.h"
+#include "files/puzzle_file.h"
+#include "screens/program.h"
 #include "screens/toolkit/failure.h"
 
 using toolkit::Failure;
@@ -15,151 +15,153 @@ using toolkit::True;
 
 namespace {
 
-constexpr std::string_view datei_einlesen = "Datei einlesen";
+constexpr std::string_view read_file = "Datei einlesen";
 
 // Parses the content of a puzzle file with one position counter and lays it
 // over the board as it goes: there is no copy of the previous state.
-class Leser {
+class Reader {
   public:
-    Leser(frm_sudoku_main& m, std::string inhalt) : m_(m), inhalt_(std::move(inhalt)) {}
+    Reader(frm_sudoku_main& m, std::string content) : m_(m), content_(std::move(content)) {}
 
     // Reads header, sections and trailer. False when reading stopped because
     // a damaged file was reported from inside the replay.
-    bool lesen() {
-        return kopf() && zuege() && ziffern() && markierungen() && vorgaben() && schluss();
+    bool read_file() {
+        return header() && moves() && digits() && marks_() && givens() && trailer();
     }
 
   private:
     // The character at the position; past the end of the content the empty text.
-    std::string_view zeichen() const {
+    std::string_view chars() const {
         const auto i = static_cast<std::size_t>(pos_);
-        if (pos_ < 1 || i > inhalt_.size()) return {};
-        return std::string_view(inhalt_).substr(i - 1, 1);
+        if (pos_ < 1 || i > content_.size()) return {};
+        return std::string_view(content_).substr(i - 1, 1);
     }
     // The counter is a 16-bit Integer: a scan that runs past position 32767
     // overflows, which marks the file as damaged.
-    void weiter() { pos_ = toolkit::add(pos_, 1); }
+    void advance() { pos_ = toolkit::add(pos_, 1); }
     // Past the end of the content every character is the empty text, so a
     // scan for a character can only end by that overflow: it is raised at
     // once instead of after counting up to 32767.
-    void ende_pruefen() const {
-        if (static_cast<std::size_t>(pos_) > inhalt_.size())
-            throw Failure(toolkit::fehler_ueberlauf, "Überlauf");
+    void check_end() const {
+        if (static_cast<std::size_t>(pos_) > content_.size())
+            throw Failure(toolkit::failure_overflow, "overflow");
     }
-    bool beendet() const { return m_.beenden == True; }
+    bool ended() const { return m_.beenden == True; }
 
-    // The characters up to the next `ende`; the position then stands on it.
-    std::string bis(std::string_view ende) {
+    // The characters up to the next `stop`; the position then stands on it.
+    std::string until(std::string_view stop) {
         std::string text;
-        while (zeichen() != ende) {
-            ende_pruefen();
-            text += zeichen();
-            weiter();
+        while (chars() != stop) {
+            check_end();
+            text += chars();
+            advance();
         }
         return text;
     }
 
-    // Runs `eintrag` for each entry of a section up to its closing "-" and
+    // Runs `entry` for each entry of a section up to its closing "-" and
     // steps past that "-". An entry may read on; the position then stands on
     // its last character. False when reading stopped because a damaged file
     // was reported from inside the replay.
-    template <class Eintrag>
-    bool abschnitt(Eintrag eintrag) {
+    template <class Entry>
+    bool section(Entry entry) {
         while (true) {
-            if (beendet()) return false;
-            const std::string_view c = zeichen();
+            if (ended()) return false;
+            const std::string_view c = chars();
             if (c == "-") {
-                weiter();
+                advance();
                 return true;
             }
-            eintrag(c);
-            weiter();
+            entry(c);
+            advance();
         }
     }
 
     // The characters of a header or trailer number up to the "-" that closes
     // it; the position then stands on that "-". False when reading stopped
     // because a damaged file was reported.
-    bool zahl_text(std::string& text) {
+    bool number_text(std::string& text) {
         while (true) {
-            if (beendet()) return false;
-            if (zeichen() == "-") return true;
-            ende_pruefen();
-            text += zeichen();
-            weiter();
+            if (ended()) return false;
+            if (chars() == "-") return true;
+            check_end();
+            text += chars();
+            advance();
         }
     }
 
-    static Integer zahl(const std::string& text) { return toolkit::to_integer(toolkit::val(text)); }
+    static Integer number(const std::string& text) {
+        return toolkit::to_integer(toolkit::val(text));
+    }
 
     // A character of the digit section: "0" to "9" only.
-    static Integer ziffer(std::string_view c) {
+    static Integer digit(std::string_view c) {
         if (c.size() != 1 || c[0] < '0' || c[0] > '9')
-            throw Failure(toolkit::fehler_typen_unvertraeglich, "keine Ziffer");
+            throw Failure(toolkit::failure_type_mismatch, "not a digit");
         return static_cast<Integer>(c[0] - '0');
     }
 
     // Header: "/" (no givens fixed, anz_d_ziff keeps its value) or the number
     // of givens, closed by "-".
-    bool kopf() {
-        if (beendet()) return false;
-        if (zeichen() == "/") {
-            weiter();
-            weiter();  // the "-" that closes the header
+    bool header() {
+        if (ended()) return false;
+        if (chars() == "/") {
+            advance();
+            advance();  // the "-" that closes the header
             return true;
         }
         std::string text;
-        if (!zahl_text(text)) return false;
-        weiter();
-        m_.anz_d_ziff = zahl(text);
+        if (!number_text(text)) return false;
+        advance();
+        m_.anz_d_ziff = number(text);
         return true;
     }
 
     // Moves "cell:digit", replayed in their order; "!" is a move number
     // without a move.
-    bool zuege() {
+    bool moves() {
         Integer k = 1;
-        return abschnitt([&](std::string_view c) {
+        return section([&](std::string_view c) {
             if (c == "/") return;
             if (c == "!") {
                 k = toolkit::add(k, 1);
                 return;
             }
-            const std::string index = bis(":");
-            weiter();
-            const std::string digit(zeichen());
+            const std::string index = until(":");
+            advance();
+            const std::string digit(chars());
             // The move record itself is written by the digit entry when it
             // accepts the digit, so a file laid over a game can never leave
             // a recorded move pointing at another cell. Only its bounds are
             // checked here: an 82nd move entry is an error.
-            if (k > 81) throw Failure(toolkit::fehler_index_ausserhalb, "mehr als 81 Züge");
-            toolkit::Element& zelle = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
+            if (k > 81) throw Failure(toolkit::failure_subscript, "more than 81 moves");
+            toolkit::Element& cell = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
             // A file laid over a game may not put a second digit into a
             // filled cell: two moves in one cell would break undo and
             // overflow the move records.
-            if (!zelle.text().empty() && zelle.text() != digit)
-                throw Failure(toolkit::fehler_index_ausserhalb, "Zelle schon belegt");
+            if (!cell.text().empty() && cell.text() != digit)
+                throw Failure(toolkit::failure_subscript, "cell already taken");
             // The write runs the digit entry of the cell, nested: the digit
             // is checked, recorded and shown exactly as if it were typed.
-            zelle.setText(digit);
+            cell.setText(digit);
             k = toolkit::add(k, 1);
         });
     }
 
     // The digits of moves 1, 2, 3 ..., in order; "%" and "/" are skipped.
-    bool ziffern() {
+    bool digits() {
         Integer k = 0;
-        return abschnitt([&](std::string_view c) {
+        return section([&](std::string_view c) {
             if (c == "%" || c == "/") return;
             k = toolkit::add(k, 1);
-            m_.zug_ziffer(k) = ziffer(c);
+            m_.zug_ziffer(k) = digit(c);
         });
     }
 
     // One letter mark per cell; "?" leaves the cell's mark as it is.
-    bool markierungen() {
+    bool marks_() {
         Integer i = 1;
-        return abschnitt([&](std::string_view c) {
+        return section([&](std::string_view c) {
             if (c == "/") return;
             if (c != "?") {
                 m_.markierung(i) = std::string(c);
@@ -170,10 +172,10 @@ class Leser {
     }
 
     // "i" makes the cell a given, "n" leaves it; the givens are counted anew.
-    bool vorgaben() {
+    bool givens() {
         m_.anz_d_ziff = 0;
         Integer i = 0;
-        return abschnitt([&](std::string_view c) {
+        return section([&](std::string_view c) {
             if (c == "i") {
                 i = toolkit::add(i, 1);
                 m_.Vorgabe = True;
@@ -182,52 +184,52 @@ class Leser {
             } else if (c == "n") {
                 i = toolkit::add(i, 1);
             } else {
-                ende_pruefen();
+                check_end();
             }
         });
     }
 
     // Trailer: the number of moves, closed by "-".
-    bool schluss() {
+    bool trailer() {
         std::string text;
-        if (!zahl_text(text)) return false;
-        const Integer zuege = zahl(text);
+        if (!number_text(text)) return false;
+        const Integer moves = number(text);
         // Only moves the replay has recorded can be counted: undo and the next
         // digit entry rely on a record for every move up to back, and the
         // records hold 81 moves.
-        if (zuege < 0 || zuege > m_.back)
-            throw Failure(toolkit::fehler_index_ausserhalb, "mehr Züge als aufgezeichnet");
-        m_.back = zuege;
+        if (moves < 0 || moves > m_.back)
+            throw Failure(toolkit::failure_subscript, "more moves than recorded");
+        m_.back = moves;
         return true;
     }
 
     frm_sudoku_main& m_;
-    const std::string inhalt_;
+    const std::string content_;
     Integer pos_ = 1;
 };
 
 // Shows what went wrong while reading and does what follows from it.
-void lesefehler(frm_sudoku_main& m, int nummer) {
-    switch (nummer) {
-        case toolkit::fehler_datei_nicht_gefunden:
+void read_failure(frm_sudoku_main& m, int number) {
+    switch (number) {
+        case toolkit::failure_file_not_found:
             m.application().messageBox("Dateiname falsch geschrieben oder Datei nicht vorhanden!",
-                                       toolkit::nur_ok, "Achtung!");
+                                       toolkit::ok_only, "Achtung!");
             break;
-        case toolkit::fehler_ueberlauf:
-        case toolkit::fehler_typen_unvertraeglich:
-        case toolkit::fehler_element_index_ungueltig:
+        case toolkit::failure_overflow:
+        case toolkit::failure_type_mismatch:
+        case toolkit::failure_element_index:
             // Damaged content: the program ends, without the exit question.
             if (m.Einlesen == True)
                 m.application().messageBox(
                     "Die einzulesende Datei wurde beschädigt oder unzulässig geändert! Das "
                     "Programm wird daher beendet.",
-                    toolkit::nur_ok, "Achtung!");
+                    toolkit::ok_only, "Achtung!");
             m.beenden = True;
             m.cmd_exit_Click();
             break;
         default:
             // Reading stops; what was read so far stays in effect.
-            m.application().messageBox("Ein umbekannter Fehler trat auf!", toolkit::nur_ok,
+            m.application().messageBox("Ein umbekannter Fehler trat auf!", toolkit::ok_only,
                                        "Achtung!");
     }
 }
@@ -235,7 +237,7 @@ void lesefehler(frm_sudoku_main& m, int nummer) {
 }  // namespace
 
 void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
-    if (cmd_einlesen_vorgabe.text() != datei_einlesen) {
+    if (cmd_einlesen_vorgabe.text() != read_file) {
         // Fixing the givens: every filled cell becomes a given, shown in italics.
         Vorgabe = True;
         cmd_einlesen_vorgabe.setEnabled(false);
@@ -246,16 +248,16 @@ void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
     }
 
     Einlesen = True;
-    const std::string eingabe = application().inputBox(
+    const std::string input = application().inputBox(
         "Geben sie zum Einlesen den Dateinamen, z.B. sudoku1 ein!", "Hinweis!");
     try {
-        Leser leser(*this, puzzle::lesen(eingabe + ".txt"));
-        if (!leser.lesen()) return;
+        Reader reader(*this, puzzle::read_file(input + ".txt"));
+        if (!reader.read_file()) return;
         // Disabled if the replay fixed the givens, enabled otherwise.
         cmd_einlesen_vorgabe.setText("Vorgabe beenden");
-    } catch (const Failure& fehler) {
-        lesefehler(*this, fehler.number());
+    } catch (const Failure& fail) {
+        read_failure(*this, fail.number());
     } catch (const std::exception&) {
-        lesefehler(*this, 0);
+        read_failure(*this, 0);
     }
 }

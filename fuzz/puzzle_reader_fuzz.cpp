@@ -13,58 +13,58 @@
 #include <ostream>
 #include <streambuf>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
 
 namespace {
 
 // Swallows the platform's report of boxes and prints.
-class Nirgends : public std::streambuf {
+class NullBuffer : public std::streambuf {
   protected:
     int overflow(int c) override { return c; }
 };
 
 // The temporary folder of the files and the names in it, without ".txt".
-std::filesystem::path arbeitsordner;
+std::filesystem::path working_folder;
 std::string puzzle_name;
-std::string gespeichert_name;
+std::string saved_name;
 
-void aufraeumen() {
-    std::error_code fehler;
-    std::filesystem::remove_all(arbeitsordner, fehler);
+void clean_up() {
+    std::error_code fail;
+    std::filesystem::remove_all(working_folder, fail);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The files go to a fresh temporary folder, removed at the end.
-    std::string muster = (std::filesystem::temp_directory_path() / "sudoku-fuzz-XXXXXX").string();
-    if (!::mkdtemp(muster.data())) std::abort();
-    arbeitsordner = muster;
-    puzzle_name = (arbeitsordner / "puzzle").string();
-    gespeichert_name = (arbeitsordner / "gespeichert").string();
-    std::atexit(aufraeumen);
+    std::string pattern = (std::filesystem::temp_directory_path() / "sudoku-fuzz-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) std::abort();
+    working_folder = pattern;
+    puzzle_name = (working_folder / "puzzle").string();
+    saved_name = (working_folder / "gespeichert").string();
+    std::atexit(clean_up);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     {
-        std::ofstream datei(puzzle_name + ".txt", std::ios::binary | std::ios::trunc);
-        datei.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        std::ofstream file(puzzle_name + ".txt", std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    Nirgends puffer;
-    std::ostream ausgabe(&puffer);
-    toolkit::ScriptedPlatform platform(ausgabe);
-    auto programm = std::make_unique<Programm>(platform);
-    frm_sudoku_main& m = programm->main;
-    programm->starten();
-    programm->start.cmd_start.click();
+    NullBuffer buffer;
+    std::ostream output(&buffer);
+    toolkit::ScriptedPlatform platform(output);
+    auto program = std::make_unique<Program>(platform);
+    frm_sudoku_main& m = program->main;
+    program->start_program();
+    program->start.cmd_start.click();
 
     platform.queueInput(puzzle_name);
     m.cmd_einlesen_vorgabe.click();
-    if (programm->app.ended()) return 0;
+    if (program->app.ended()) return 0;
 
-    platform.queueInput(gespeichert_name);
+    platform.queueInput(saved_name);
     m.cmd_save.click();
     if (m.cmd_einlesen_vorgabe.text() == "Datei einlesen") {
         platform.queueInput(puzzle_name);

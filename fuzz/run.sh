@@ -2,20 +2,20 @@
 # Builds the puzzle reader's libFuzzer target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it from the checked-in seed corpus for
 # a bounded time (seconds, default 60). Fails when the fuzzer finds anything;
-# the input that did it is left in build-fuzz/artefakte/.
+# the input that did it is left in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-zeit="${1:-60}"
+seconds="${1:-60}"
 build=build-fuzz
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSUDOKU_FUZZ=ON -DSUDOKU_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target einlesen_fuzz
+cmake --build "$build" -j2 --target puzzle_reader_fuzz
 
 # New inputs go to a scratch corpus; the checked-in seeds stay as they are.
-mkdir -p "$build/corpus" "$build/artefakte"
+mkdir -p "$build/corpus" "$build/artifacts"
 # Every run builds the three screens afresh: a smaller quarantine lets the
 # allocator reuse their memory sooner: about a third more runs per second.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16}"
-"$build/fuzz/einlesen_fuzz" -max_total_time="$zeit" -max_len=40000 -timeout=10 \
-  -print_final_stats=1 -artifact_prefix="$build/artefakte/" "$build/corpus" fuzz/corpus
+"$build/fuzz/puzzle_reader_fuzz" -max_total_time="$seconds" -max_len=40000 -timeout=10 \
+  -print_final_stats=1 -artifact_prefix="$build/artifacts/" "$build/corpus" fuzz/corpus

@@ -6,53 +6,53 @@ include(GNUInstallDirs)
 # The package's name; the desktop entry and the icon carry it too. Debian
 # already has a console game called "sudoku", so the package may not be
 # named after the program.
-set(SUDOKU_PAKET sudoku-assistent)
-set(SUDOKU_BETREUER "Sudoku-Team <sudoku-team@example.org>"
+set(SUDOKU_PACKAGE sudoku-assistent)
+set(SUDOKU_MAINTAINER "Sudoku-Team <sudoku-team@example.org>"
     CACHE STRING "Maintainer named in the Debian package")
 
 # The program looks for its explanation file in the working directory, then
 # in its data folder relative to its own folder (a moved installation), then
 # in the data folder of the install prefix.
-set(sudoku_datenordner "${CMAKE_INSTALL_DATADIR}/sudoku")
-file(RELATIVE_PATH sudoku_datenordner_relativ "${CMAKE_INSTALL_FULL_BINDIR}"
+set(sudoku_data_folder "${CMAKE_INSTALL_DATADIR}/sudoku")
+file(RELATIVE_PATH sudoku_data_folder_relative "${CMAKE_INSTALL_FULL_BINDIR}"
      "${CMAKE_INSTALL_FULL_DATADIR}/sudoku")
 target_compile_definitions(sudoku PRIVATE
-  SUDOKU_DATENORDNER="${CMAKE_INSTALL_FULL_DATADIR}/sudoku"
-  SUDOKU_DATENORDNER_RELATIV="${sudoku_datenordner_relativ}"
-  SUDOKU_DESKTOP_DATEI="${SUDOKU_PAKET}")
+  SUDOKU_DATA_FOLDER="${CMAKE_INSTALL_FULL_DATADIR}/sudoku"
+  SUDOKU_DATA_FOLDER_RELATIVE="${sudoku_data_folder_relative}"
+  SUDOKU_DESKTOP_FILE="${SUDOKU_PACKAGE}")
 
 # The icon's pictures, written at build time from the same description as
 # the window icon.
-add_executable(sudoku-symbol tools/symbol_dateien.cpp)
-target_link_libraries(sudoku-symbol PRIVATE sudoku_qt)
-set(sudoku_symbol_png ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_PAKET}.png)
-set(sudoku_symbol_svg ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_PAKET}.svg)
+add_executable(sudoku-icon tools/icon_files.cpp)
+target_link_libraries(sudoku-icon PRIVATE sudoku_qt)
+set(sudoku_icon_png ${CMAKE_CURRENT_BINARY_DIR}/icon/${SUDOKU_PACKAGE}.png)
+set(sudoku_icon_svg ${CMAKE_CURRENT_BINARY_DIR}/icon/${SUDOKU_PACKAGE}.svg)
 add_custom_command(
-  OUTPUT ${sudoku_symbol_png} ${sudoku_symbol_svg}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/symbol
-  COMMAND sudoku-symbol ${sudoku_symbol_png} ${sudoku_symbol_svg}
-  DEPENDS sudoku-symbol
+  OUTPUT ${sudoku_icon_png} ${sudoku_icon_svg}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icon
+  COMMAND sudoku-icon ${sudoku_icon_png} ${sudoku_icon_svg}
+  DEPENDS sudoku-icon
   COMMENT "Writing the program icon")
-add_custom_target(programmsymbol ALL DEPENDS ${sudoku_symbol_png} ${sudoku_symbol_svg})
+add_custom_target(program_icon ALL DEPENDS ${sudoku_icon_png} ${sudoku_icon_svg})
 
 install(TARGETS sudoku RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES sudoku_erkl.txt DESTINATION ${sudoku_datenordner})
-install(FILES packaging/${SUDOKU_PAKET}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${sudoku_symbol_png}
+install(FILES sudoku_erkl.txt DESTINATION ${sudoku_data_folder})
+install(FILES packaging/${SUDOKU_PACKAGE}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${sudoku_icon_png}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/16x16/apps)
-install(FILES ${sudoku_symbol_svg}
+install(FILES ${sudoku_icon_svg}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The Debian package. It always installs under /usr; configure the build
 # with -DCMAKE_INSTALL_PREFIX=/usr so that the data folder compiled into the
 # program is the same (the path relative to the program finds it either way).
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME ${SUDOKU_PAKET})
+set(CPACK_PACKAGE_NAME ${SUDOKU_PACKAGE})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_CONTACT "${SUDOKU_BETREUER}")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SUDOKU_BETREUER}")
+set(CPACK_PACKAGE_CONTACT "${SUDOKU_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SUDOKU_MAINTAINER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

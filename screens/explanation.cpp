@@ -1,10 +1,10 @@
-#include "screens/erklaerung.h"
+#include "screens/explanation.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-namespace erklaerung {
+namespace explanation {
 
 namespace {
 
@@ -52,7 +52,7 @@ std::string from_windows_1252(std::string_view bytes) {
 
 }  // namespace
 
-std::string aufbereiten(std::string_view bytes) {
+std::string prepare(std::string_view bytes) {
     std::string text = is_valid_utf8(bytes) ? std::string(bytes) : from_windows_1252(bytes);
     // A line ends at CR LF, LF or a lone CR; each line gets CR LF.
     std::string result;
@@ -70,39 +70,39 @@ std::string aufbereiten(std::string_view bytes) {
     return result;
 }
 
-std::vector<std::filesystem::path> suchorte(const std::filesystem::path& programmordner,
-                                            const std::filesystem::path& datenordner_relativ,
-                                            const std::filesystem::path& datenordner) {
-    std::vector<std::filesystem::path> orte{dateiname};
-    auto hinzufuegen = [&orte](const std::filesystem::path& ort) {
-        const std::filesystem::path normal = ort.lexically_normal();
-        for (const auto& vorhanden : orte)
+std::vector<std::filesystem::path> search_places(const std::filesystem::path& program_folder,
+                                                 const std::filesystem::path& data_folder_relative,
+                                                 const std::filesystem::path& data_folder) {
+    std::vector<std::filesystem::path> places{file_name};
+    auto add = [&places](const std::filesystem::path& place) {
+        const std::filesystem::path normal = place.lexically_normal();
+        for (const auto& vorhanden : places)
             if (vorhanden == normal) return;
-        orte.push_back(normal);
+        places.push_back(normal);
     };
-    if (!programmordner.empty() && !datenordner_relativ.empty())
-        hinzufuegen(programmordner / datenordner_relativ / dateiname);
-    if (!datenordner.empty()) hinzufuegen(datenordner / dateiname);
-    return orte;
+    if (!program_folder.empty() && !data_folder_relative.empty())
+        add(program_folder / data_folder_relative / file_name);
+    if (!data_folder.empty()) add(data_folder / file_name);
+    return places;
 }
 
-std::optional<std::filesystem::path> finden(const std::vector<std::filesystem::path>& orte) {
-    for (const auto& ort : orte) {
-        std::error_code fehler;
-        if (std::filesystem::is_regular_file(ort, fehler)) return ort;
+std::optional<std::filesystem::path> find(const std::vector<std::filesystem::path>& places) {
+    for (const auto& place : places) {
+        std::error_code fail;
+        if (std::filesystem::is_regular_file(place, fail)) return place;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> lesen(const std::vector<std::filesystem::path>& orte) {
-    const std::optional<std::filesystem::path> ort = finden(orte);
-    if (!ort) return std::nullopt;
-    std::ifstream datei(*ort, std::ios::binary);
-    if (!datei) return std::nullopt;
-    std::ostringstream inhalt;
-    inhalt << datei.rdbuf();
-    if (datei.bad()) return std::nullopt;
-    return aufbereiten(inhalt.str());
+std::optional<std::string> read_file(const std::vector<std::filesystem::path>& places) {
+    const std::optional<std::filesystem::path> place = find(places);
+    if (!place) return std::nullopt;
+    std::ifstream file(*place, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) return std::nullopt;
+    return prepare(content.str());
 }
 
-}  // namespace erklaerung
+}  // namespace explanation

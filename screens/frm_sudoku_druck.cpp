@@ -3,8 +3,8 @@
 #include <exception>
 #include <functional>
 
-#include "screens/farben.h"
-#include "screens/programm.h"
+#include "screens/look.h"
+#include "screens/program.h"
 #include "screens/toolkit/failure.h"
 
 using toolkit::ElementKind;
@@ -14,59 +14,59 @@ using toolkit::Rgb;
 namespace {
 
 // Every element of the print screen writes in the screen's font.
-const Font schrift{"Lucida Handwriting", 9.75, false, false};
+const Font font{"Lucida Handwriting", 9.75, false, false};
 
-constexpr Rgb vorgabe_grau{225, 225, 225};
-constexpr int zellgroesse = 475;
-constexpr int anmerkungen_hoehe = 3015;
+constexpr Rgb given_grey{225, 225, 225};
+constexpr int cell_size = 475;
+constexpr int notes_height = 3015;
 // While printing, the notes field reaches down over the hidden buttons.
-constexpr int anmerkungen_hoehe_druck = 3800;
+constexpr int notes_height_printing = 3800;
 
 }  // namespace
 
-frm_sudoku_druck::frm_sudoku_druck(Programm& programm)
-    : Screen(programm.app, "frm_sudoku_druck"),
+frm_sudoku_druck::frm_sudoku_druck(Program& program)
+    : Screen(program.app, "frm_sudoku_druck"),
       lbl_Anl(*this, ElementKind::Label, "lbl_Anl", 4),
       txt_eing(*this, ElementKind::TextBox, "txt_eing", 3),
       flx_print(*this, "flx_print", 9, 9),
       cmd_print(*this, ElementKind::Button, "cmd_print"),
       cmd_zurueck(*this, ElementKind::Button, "cmd_zurueck"),
-      programm_(programm) {
+      program_(program) {
     setCaption("Drucken");
     setClientSize(9765, 8055);
-    setBackColor(farben::hintergrund);
+    setBackColor(colours::background);
 
-    struct Ort {
+    struct Place {
         int left, top, width, height;
     };
-    const Ort beschriftungen[] = {{240, 240, 8655, 375},
-                                  {240, 1080, 3375, 375},
-                                  {240, 1800, 3375, 375},
-                                  {240, 2520, 3375, 375},
-                                  {5160, 3360, 3735, 375}};
+    const Place captions[] = {{240, 240, 8655, 375},
+                              {240, 1080, 3375, 375},
+                              {240, 1800, 3375, 375},
+                              {240, 2520, 3375, 375},
+                              {5160, 3360, 3735, 375}};
     for (int i = 0; i <= 4; ++i) {
-        const Ort& ort = beschriftungen[i];
-        lbl_Anl(i).move(ort.left, ort.top, ort.width, ort.height);
-        lbl_Anl(i).setBackColor(farben::hintergrund);
-        lbl_Anl(i).setFont(schrift);
+        const Place& place = captions[i];
+        lbl_Anl(i).move(place.left, place.top, place.width, place.height);
+        lbl_Anl(i).setBackColor(colours::background);
+        lbl_Anl(i).setFont(font);
     }
 
-    const Ort felder[] = {{4200, 960, 4695, 495},
-                          {4200, 1680, 4695, 495},
-                          {4200, 2520, 4695, 495},
-                          {5160, 4080, 3735, anmerkungen_hoehe}};
+    const Place fields[] = {{4200, 960, 4695, 495},
+                            {4200, 1680, 4695, 495},
+                            {4200, 2520, 4695, 495},
+                            {5160, 4080, 3735, notes_height}};
     for (int i = 0; i <= 3; ++i) {
-        const Ort& ort = felder[i];
-        txt_eing(i).move(ort.left, ort.top, ort.width, ort.height);
-        txt_eing(i).setFont(schrift);
+        const Place& place = fields[i];
+        txt_eing(i).move(place.left, place.top, place.width, place.height);
+        txt_eing(i).setFont(font);
         txt_eing(i).setTabIndex(i);
-        if (i < 3) txt_eing(i).setBackColor(farben::hintergrund);
+        if (i < 3) txt_eing(i).setBackColor(colours::background);
     }
     txt_eing(3).setMultiLine(true);
     txt_eing(3).setVerticalScrollBar(true);
 
     flx_print.move(240, 3480, 4455, 4455);
-    flx_print.setFont(schrift);
+    flx_print.setFont(font);
     flx_print.setTabIndex(4);
 
     cmd_print.setText("Drucken");
@@ -75,9 +75,9 @@ frm_sudoku_druck::frm_sudoku_druck(Programm& programm)
     cmd_zurueck.setText("Zurück ");
     cmd_zurueck.move(7560, 7320, 1335, 615);
     cmd_zurueck.setTabIndex(6);
-    for (Element* knopf : {&cmd_print, &cmd_zurueck}) {
-        knopf->setBackColor(farben::schaltflaeche);
-        knopf->setFont(schrift);
+    for (Element* button : {&cmd_print, &cmd_zurueck}) {
+        button->setBackColor(colours::button);
+        button->setFont(font);
     }
 
     cmd_print.onClick = [this] { cmd_print_Click(); };
@@ -87,23 +87,23 @@ frm_sudoku_druck::frm_sudoku_druck(Programm& programm)
 void frm_sudoku_druck::Form_Load() {
     cmd_print.setVisible(true);
     cmd_zurueck.setVisible(true);
-    const char* const texte[] = {"Geben Sie, falls gewünscht, folgende Informationen ein!",
+    const char* const texts[] = {"Geben Sie, falls gewünscht, folgende Informationen ein!",
                                  "Bezeichnung / Nr. des Rätsels", "Name des Autors / Rätsellösers",
                                  "Datum / Uhrzeit der Erstellung", "Zusätzliche Anmerkungen"};
-    for (int i = 0; i <= 4; ++i) lbl_Anl(i).setText(texte[i]);
-    flx_print_fuellen();
+    for (int i = 0; i <= 4; ++i) lbl_Anl(i).setText(texts[i]);
+    flx_print_fill();
 }
 
-void frm_sudoku_druck::oeffnen() {
-    if (loaded()) flx_print_fuellen();
+void frm_sudoku_druck::open() {
+    if (loaded()) flx_print_fill();
     show();
 }
 
-void frm_sudoku_druck::flx_print_fuellen() {
-    const toolkit::ElementArray& txt_m = programm_.main.txt_m;
+void frm_sudoku_druck::flx_print_fill() {
+    const toolkit::ElementArray& txt_m = program_.main.txt_m;
     for (int i = 0; i <= 8; ++i) {
-        flx_print.setRowHeight(i, zellgroesse);
-        flx_print.setColWidth(i, zellgroesse);
+        flx_print.setRowHeight(i, cell_size);
+        flx_print.setColWidth(i, cell_size);
         for (int j = 0; j <= 8; ++j) {
             const int k = 9 * i + j + 1;
             flx_print.setRow(i);
@@ -113,10 +113,10 @@ void frm_sudoku_druck::flx_print_fuellen() {
             // would hardly set a given apart, on screen or on paper. Own
             // entries get the normal background and weight explicitly, since
             // a refill may find a cell that was a given before a restart.
-            const bool vorgabe = txt_m(k).italic();
-            flx_print.setCellBackColor(vorgabe ? std::optional<Rgb>(vorgabe_grau) : std::nullopt);
-            flx_print.setCellFontBold(vorgabe);
-            flx_print.setCellAlignment(toolkit::mitte_mitte);
+            const bool given = txt_m(k).italic();
+            flx_print.setCellBackColor(given ? std::optional<Rgb>(given_grey) : std::nullopt);
+            flx_print.setCellFontBold(given);
+            flx_print.setCellAlignment(toolkit::center_center);
             flx_print.setTextMatrix(i, j, txt_m(k).text());
         }
     }
@@ -126,42 +126,42 @@ void frm_sudoku_druck::cmd_print_Click() {
     // Printing goes step by step. A printer failure is reported and the
     // remaining steps still run, so the screen comes back as it was; any
     // other failure is reported and the screen restored at once.
-    const std::function<void()> schritte[] = {
+    const std::function<void()> steps[] = {
         [this] { cmd_print.setVisible(false); },
         [this] { cmd_zurueck.setVisible(false); },
-        [this] { txt_eing(3).setHeight(anmerkungen_hoehe_druck); },
+        [this] { txt_eing(3).setHeight(notes_height_printing); },
         [this] { application().platform().printScreen(*this); },
         [this] { cmd_print.setVisible(true); },
         [this] { cmd_zurueck.setVisible(true); },
-        [this] { txt_eing(3).setHeight(anmerkungen_hoehe); },
+        [this] { txt_eing(3).setHeight(notes_height); },
     };
-    for (const auto& schritt : schritte) {
+    for (const auto& step : steps) {
         try {
-            schritt();
-        } catch (const std::exception& fehler) {
-            const auto* nummer = dynamic_cast<const toolkit::Failure*>(&fehler);
-            if (nummer && nummer->number() == toolkit::fehler_drucker) {
+            step();
+        } catch (const std::exception& fail) {
+            const auto* number = dynamic_cast<const toolkit::Failure*>(&fail);
+            if (number && number->number() == toolkit::failure_printer) {
                 application().messageBox(
                     "Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!",
-                    toolkit::nur_ok);
+                    toolkit::ok_only);
                 continue;
             }
-            application().messageBox("Ein unbekannter Fehler trat auf!", toolkit::nur_ok);
-            nach_dem_druck();
+            application().messageBox("Ein unbekannter Fehler trat auf!", toolkit::ok_only);
+            after_printing();
             return;
         }
     }
 }
 
-void frm_sudoku_druck::nach_dem_druck() {
+void frm_sudoku_druck::after_printing() {
     cmd_print.setVisible(true);
     cmd_zurueck.setVisible(true);
-    txt_eing(3).setHeight(anmerkungen_hoehe);
+    txt_eing(3).setHeight(notes_height);
 }
 
 void frm_sudoku_druck::cmd_zurueck_Click() {
     hide();
-    programm_.main.show();
+    program_.main.show();
 }
 
 void frm_sudoku_druck::closeRequested() {

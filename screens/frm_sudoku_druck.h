@@ -5,7 +5,7 @@
 #include "screens/toolkit/grid.h"
 #include "screens/toolkit/screen.h"
 
-class Programm;
+class Program;
 
 // The print screen: a copy of the board with the givens shaded, four header
 // fields and the commands to print and to return.
@@ -14,7 +14,7 @@ class frm_sudoku_druck : public toolkit::Screen {
     using Element = toolkit::Element;
     using ElementArray = toolkit::ElementArray;
 
-    explicit frm_sudoku_druck(Programm& programm);
+    explicit frm_sudoku_druck(Program& program);
 
     ElementArray lbl_Anl;   // heading (0) and the captions of the four fields (1-4)
     ElementArray txt_eing;  // the header fields: puzzle, author, date, notes
@@ -26,7 +26,7 @@ class frm_sudoku_druck : public toolkit::Screen {
     // showing loads the screen, whose load fills the grid; every later one
     // fills it again, so that the printout never shows an outdated board.
     // The texts typed into the header fields stay.
-    void oeffnen();
+    void open();
 
     void cmd_print_Click();
     void cmd_zurueck_Click();
@@ -41,9 +41,9 @@ class frm_sudoku_druck : public toolkit::Screen {
 
   private:
     // Copies the main screen's board into the grid.
-    void flx_print_fuellen();
+    void flx_print_fill();
     // Brings back what printing changed: the buttons and the notes' height.
-    void nach_dem_druck();
+    void after_printing();
 
-    Programm& programm_;
+    Program& program_;
 };

@@ -1,7 +1,7 @@
 #include "screens/frm_sudoku_main.h"
 
-#include "screens/farben.h"
-#include "screens/programm.h"
+#include "screens/look.h"
+#include "screens/program.h"
 
 using toolkit::Alignment;
 using toolkit::ElementKind;
@@ -15,12 +15,12 @@ const char* const lucida = "Lucida Handwriting";
 const char* const sans = "MS Sans Serif";
 
 // Background colours of the nine squares, square 1 top-left.
-constexpr Rgb quadrat_farben[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
+constexpr Rgb square_colours[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
                                   {128, 255, 128}, {0, 255, 0},     {0, 192, 0},
                                   {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
 
 // Colour of row or column n (1 to 9).
-Rgb linien_farbe(int n) {
+Rgb line_colour(int n) {
     switch ((n - 1) % 3) {
         case 0:
             return {255, 255, 128};
@@ -31,14 +31,14 @@ Rgb linien_farbe(int n) {
     }
 }
 
-Rgb quadrat_farbe_der_zelle(int a, int b) {
-    return quadrat_farben[(a - 1) / 3 * 3 + (b - 1) / 3];
+Rgb square_colour_of_cell(int a, int b) {
+    return square_colours[(a - 1) / 3 * 3 + (b - 1) / 3];
 }
 
 }  // namespace
 
-frm_sudoku_main::frm_sudoku_main(Programm& programm)
-    : Screen(programm.app, "frm_sudoku_main"),
+frm_sudoku_main::frm_sudoku_main(Program& program)
+    : Screen(program.app, "frm_sudoku_main"),
       txt_m(*this, ElementKind::TextBox, "txt_m", 81),
       txt_c(*this, ElementKind::TextBox, "txt_c", 81),
       lbl_c(*this, ElementKind::Label, "lbl_c", 81),
@@ -55,63 +55,63 @@ frm_sudoku_main::frm_sudoku_main(Programm& programm)
       cmd_neustart(*this, ElementKind::Button, "cmd_neustart"),
       cmd_druck(*this, ElementKind::Button, "cmd_druck"),
       cmd_exit(*this, ElementKind::Button, "cmd_exit"),
-      programm_(programm) {
-    layout_anlegen();
+      program_(program) {
+    create_layout();
 }
 
-void frm_sudoku_main::layout_anlegen() {
+void frm_sudoku_main::create_layout() {
     setCaption("Form1");
     setClientSize(11220, 8895);
-    setBackColor(farben::hintergrund);
+    setBackColor(colours::background);
     setHasIcon(true);
 
     const int txt_c_links[] = {4560, 5235, 5910, 6600, 7260, 7935, 8610, 9285, 9960};
     const int txt_c_oben[] = {240, 905, 1560, 2225, 2880, 3545, 4200, 4865, 5520};
-    const Font klein{sans, 8.25, true, false};
+    const Font small{sans, 8.25, true, false};
 
     for (int k = 1; k <= 81; ++k) {
         const int a = (k - 1) / 9 + 1;
         const int b = (k - 1) % 9 + 1;
-        const Rgb zellfarbe = quadrat_farbe_der_zelle(a, b);
+        const Rgb cell_colour = square_colour_of_cell(a, b);
 
-        Element& zelle = txt_m(k);
-        zelle.move(360 + 360 * (b - 1), 2520 + 360 * (a - 1), 375, 375);
-        zelle.setBackColor(zellfarbe);
-        zelle.setFont(Font{sans, 12, true, false});
-        zelle.setMaxLength(1);
-        zelle.setTabIndex(k - 1);
+        Element& cell = txt_m(k);
+        cell.move(360 + 360 * (b - 1), 2520 + 360 * (a - 1), 375, 375);
+        cell.setBackColor(cell_colour);
+        cell.setFont(Font{sans, 12, true, false});
+        cell.setMaxLength(1);
+        cell.setTabIndex(k - 1);
 
         // The candidate pads are a display only: the program writes them.
         Element& pad = txt_c(k);
         pad.move(txt_c_links[b - 1], txt_c_oben[a - 1], 675, 675);
-        pad.setBackColor(zellfarbe);
+        pad.setBackColor(cell_colour);
         pad.setMultiLine(true);
         pad.setLocked(true);
         pad.setTabIndex(81 + k - 1);
 
-        Element& letzte = lbl_c(k);
-        letzte.move(8640 + 240 * (b - 1), 6480 + 240 * (a - 1), 255, 255);
-        letzte.setBackColor(zellfarbe);
-        letzte.setFont(klein);
+        Element& last = lbl_c(k);
+        last.move(8640 + 240 * (b - 1), 6480 + 240 * (a - 1), 255, 255);
+        last.setBackColor(cell_colour);
+        last.setFont(small);
 
-        Element& reihe = lbl_w(k);
-        reihe.move(480 + 240 * (b - 1), 6000 + 240 * (a - 1) + 240 * ((a - 1) / 3), 255, 255);
-        reihe.setBackColor(linien_farbe(a));
-        reihe.setFont(klein);
+        Element& row = lbl_w(k);
+        row.move(480 + 240 * (b - 1), 6000 + 240 * (a - 1) + 240 * ((a - 1) / 3), 255, 255);
+        row.setBackColor(line_colour(a));
+        row.setFont(small);
 
-        Element& spalte = lbl_s(k);
-        spalte.move(480 + 240 * (a - 1) + 360 * ((a - 1) / 3), 120 + 240 * (b - 1), 255, 255);
-        spalte.setBackColor(linien_farbe(a));
-        spalte.setFont(klein);
+        Element& column = lbl_s(k);
+        column.move(480 + 240 * (a - 1) + 360 * ((a - 1) / 3), 120 + 240 * (b - 1), 255, 255);
+        column.setBackColor(line_colour(a));
+        column.setFont(small);
 
-        Element& quadrat = lbl_q(k);
-        quadrat.move(3000 + 720 * ((a - 1) % 3) + 240 * ((b - 1) % 3),
-                     6480 + 720 * ((a - 1) / 3) + 240 * ((b - 1) / 3), 255, 255);
-        quadrat.setBackColor(quadrat_farben[a - 1]);
-        quadrat.setFont(klein);
+        Element& square = lbl_q(k);
+        square.move(3000 + 720 * ((a - 1) % 3) + 240 * ((b - 1) % 3),
+                    6480 + 720 * ((a - 1) / 3) + 240 * ((b - 1) / 3), 255, 255);
+        square.setBackColor(square_colours[a - 1]);
+        square.setFont(small);
     }
-    for (ElementArray* feld : {&txt_m, &txt_c, &lbl_c, &lbl_w, &lbl_s, &lbl_q})
-        for (int k = 0; k <= 81; ++k) (*feld)(k).setAlignment(Alignment::Center);
+    for (ElementArray* field : {&txt_m, &txt_c, &lbl_c, &lbl_w, &lbl_s, &lbl_q})
+        for (int k = 0; k <= 81; ++k) (*field)(k).setAlignment(Alignment::Center);
 
     // The hidden spare elements 0.
     txt_m(0).move(3360, 6000, 255, 375);
@@ -124,46 +124,47 @@ void frm_sudoku_main::layout_anlegen() {
     lbl_q(0).move(2880, 6120, 135, 135);
     lbl_w(0).move(3120, 6120, 135, 135);
     lbl_s(0).move(3120, 5880, 135, 135);
-    for (ElementArray* feld : {&txt_m, &txt_c, &lbl_c, &lbl_w, &lbl_s, &lbl_q}) {
-        (*feld)(0).setBackColor(Rgb{255, 192, 192});
-        (*feld)(0).setVisible(false);
+    for (ElementArray* field : {&txt_m, &txt_c, &lbl_c, &lbl_w, &lbl_s, &lbl_q}) {
+        (*field)(0).setBackColor(Rgb{255, 192, 192});
+        (*field)(0).setVisible(false);
     }
 
-    struct Titel {
-        const char* buchstabe;
+    struct TitleLetter {
+        const char* letter;
         int left, top, width;
-        std::optional<Rgb> farbe;
+        std::optional<Rgb> colour;
     };
-    const Titel titel[] = {
+    const TitleLetter title[] = {
         {"S", 3600, 120, 615, std::nullopt},      {"U", 3840, 1080, 615, Rgb{128, 0, 128}},
         {"D", 3600, 2160, 855, Rgb{192, 0, 0}},   {"O", 3720, 3120, 615, Rgb{255, 128, 0}},
         {"K", 3600, 4080, 615, Rgb{128, 128, 0}}, {"U", 3840, 5040, 615, Rgb{192, 64, 0}}};
     int tab = 162;
     for (int i = 0; i <= 5; ++i) {
-        Element& buchstabe = txt_Titel(i);
-        buchstabe.setText(titel[i].buchstabe);
-        buchstabe.move(titel[i].left, titel[i].top, titel[i].width, 855);
-        buchstabe.setFont(Font{lucida, 36, false, false});
-        buchstabe.setAlignment(Alignment::Center);
-        buchstabe.setBackColor(farben::hintergrund);
-        buchstabe.setForeColor(titel[i].farbe);
-        buchstabe.setLocked(true);  // the letters are decoration, not input
-        buchstabe.setTabIndex(tab++);
+        Element& letter = txt_Titel(i);
+        letter.setText(title[i].letter);
+        letter.move(title[i].left, title[i].top, title[i].width, 855);
+        letter.setFont(Font{lucida, 36, false, false});
+        letter.setAlignment(Alignment::Center);
+        letter.setBackColor(colours::background);
+        letter.setForeColor(title[i].colour);
+        letter.setLocked(true);  // the letters are decoration, not input
+        letter.setTabIndex(tab++);
     }
 
-    struct Info {
+    struct InfoSpec {
         int left, top, width, height;
     };
-    const Info info[] = {{7320, 6480, 1215, 495}, {7440, 7080, 375, 375}, {8040, 7080, 375, 375},
-                         {7320, 7560, 1215, 495}, {7440, 8160, 375, 375}, {8040, 8160, 375, 375}};
+    const InfoSpec info[] = {{7320, 6480, 1215, 495}, {7440, 7080, 375, 375},
+                             {8040, 7080, 375, 375},  {7320, 7560, 1215, 495},
+                             {7440, 8160, 375, 375},  {8040, 8160, 375, 375}};
     for (int i = 0; i <= 5; ++i) {
         Element& label = lbl_erkl(i);
         label.move(info[i].left, info[i].top, info[i].width, info[i].height);
         label.setAlignment(Alignment::Center);
-        bool titel_zeile = i == 0 || i == 3;
-        label.setBackColor(titel_zeile ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
-        label.setFont(titel_zeile ? Font{lucida, 8.25, false, false}
-                                  : Font{sans, 9.75, true, false});
+        bool title_line = i == 0 || i == 3;
+        label.setBackColor(title_line ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
+        label.setFont(title_line ? Font{lucida, 8.25, false, false}
+                                 : Font{sans, 9.75, true, false});
     }
 
     txt_test.move(4080, 6000, 255, 285);
@@ -173,24 +174,25 @@ void frm_sudoku_main::layout_anlegen() {
     txt_test.setVisible(false);
     txt_test.setTabIndex(tab++);
 
-    struct Knopf {
+    struct ButtonSpec {
         Element& element;
         const char* text;
         int top, height;
         double size;
     };
-    for (const Knopf& knopf : {Knopf{cmd_einlesen_vorgabe, "Datei einlesen", 6360, 315, 8.25},
-                               Knopf{cmd_back, "1 Schritt zurück", 6690, 315, 9},
-                               Knopf{cmd_ans_aend, "Ansicht ändern", 7020, 315, 9},
-                               Knopf{cmd_save, "Speichern", 7350, 315, 9},
-                               Knopf{cmd_neustart, "Neu starten", 7680, 315, 9},
-                               Knopf{cmd_druck, "Drucken", 8010, 315, 8.25},
-                               Knopf{cmd_exit, "Sudoku verlassen", 8340, 375, 8.25}}) {
-        knopf.element.setText(knopf.text);
-        knopf.element.move(5400, knopf.top, 1815, knopf.height);
-        knopf.element.setBackColor(farben::schaltflaeche);
-        knopf.element.setFont(Font{lucida, knopf.size, false, false});
-        knopf.element.setTabIndex(tab++);
+    for (const ButtonSpec& button :
+         {ButtonSpec{cmd_einlesen_vorgabe, "Datei einlesen", 6360, 315, 8.25},
+          ButtonSpec{cmd_back, "1 Schritt zurück", 6690, 315, 9},
+          ButtonSpec{cmd_ans_aend, "Ansicht ändern", 7020, 315, 9},
+          ButtonSpec{cmd_save, "Speichern", 7350, 315, 9},
+          ButtonSpec{cmd_neustart, "Neu starten", 7680, 315, 9},
+          ButtonSpec{cmd_druck, "Drucken", 8010, 315, 8.25},
+          ButtonSpec{cmd_exit, "Sudoku verlassen", 8340, 375, 8.25}}) {
+        button.element.setText(button.text);
+        button.element.move(5400, button.top, 1815, button.height);
+        button.element.setBackColor(colours::button);
+        button.element.setFont(Font{lucida, button.size, false, false});
+        button.element.setTabIndex(tab++);
     }
 
     // Events.
@@ -216,26 +218,25 @@ void frm_sudoku_main::layout_anlegen() {
 void frm_sudoku_main::cmd_ans_aend_Click() {
     nicht_neu = True;
     hide();
-    programm_.start.cmd_start.setText("Fortsetzen");
-    programm_.start.show();
-    programm_.start.cmd_aend_beg();
+    program_.start.cmd_start.setText("Fortsetzen");
+    program_.start.show();
+    program_.start.cmd_aend_beg();
 }
 
 void frm_sudoku_main::cmd_exit_Click() {
     if (beenden != True) {
-        int antwort =
-            application().messageBox("Wollen Sie das Programm wirklich beenden?",
-                                     toolkit::ja_nein + toolkit::ausrufezeichen, "Rückfrage");
-        if (antwort != toolkit::antwort_ja) return;
+        int answer = application().messageBox("Wollen Sie das Programm wirklich beenden?",
+                                              toolkit::yes_no + toolkit::exclamation, "Rückfrage");
+        if (answer != toolkit::answer_yes) return;
     }
-    programm_.start.unload();
-    programm_.druck.unload();
+    program_.start.unload();
+    program_.druck.unload();
     unload();
 }
 
 void frm_sudoku_main::cmd_druck_Click() {
     hide();
-    programm_.druck.oeffnen();
+    program_.druck.open();
 }
 
 void frm_sudoku_main::closeRequested() {

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "board/brett_zustand.h"
+#include "board/board_state.h"
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/screen.h"
 
-class Programm;
+class Program;
 
 // The main screen: the board, the five check displays and the commands of a
 // game. It owns the board state; its procedures are spread over board/
 // (play), files/ (puzzle files) and screens/ (layout and commands).
-class frm_sudoku_main : public toolkit::Screen, public brett_zustand {
+class frm_sudoku_main : public toolkit::Screen, public board_state {
   public:
     using Element = toolkit::Element;
     using ElementArray = toolkit::ElementArray;
 
-    explicit frm_sudoku_main(Programm& programm);
+    explicit frm_sudoku_main(Program& program);
 
     // Board cells, candidate pads, last-entry and mark labels, and the row,
     // column and square displays; element 0 of each is a hidden spare.
@@ -76,9 +76,9 @@ class frm_sudoku_main : public toolkit::Screen, public brett_zustand {
     void Form_Load() override;
 
   private:
-    void layout_anlegen();
+    void create_layout();
     // The numeric value of cell k's text, as the conflict check compares it.
-    double zellwert(int k);
+    double cell_value(int k);
 
-    Programm& programm_;
+    Program& program_;
 };

@@ -1,8 +1,8 @@
 #include "screens/frm_sudoku_start.h"
 
-#include "screens/erklaerung.h"
-#include "screens/farben.h"
-#include "screens/programm.h"
+#include "screens/explanation.h"
+#include "screens/look.h"
+#include "screens/program.h"
 
 using toolkit::Alignment;
 using toolkit::ElementKind;
@@ -15,8 +15,8 @@ const char* const lucida = "Lucida Handwriting";
 
 }  // namespace
 
-frm_sudoku_start::frm_sudoku_start(Programm& programm)
-    : Screen(programm.app, "frm_sudoku_start"),
+frm_sudoku_start::frm_sudoku_start(Program& program)
+    : Screen(program.app, "frm_sudoku_start"),
       lbl_Titel(*this, ElementKind::Label, "lbl_Titel"),
       lbl_autor(*this, ElementKind::Label, "lbl_autor"),
       lbl_Kontr_Erkl(*this, ElementKind::Label, "lbl_Kontr_Erkl"),
@@ -25,62 +25,62 @@ frm_sudoku_start::frm_sudoku_start(Programm& programm)
       cmd_erkl(*this, ElementKind::Button, "cmd_erkl"),
       cmd_ansicht(*this, ElementKind::Button, "cmd_ansicht"),
       txt_Erkl(*this, ElementKind::TextBox, "txt_Erkl"),
-      programm_(programm) {
+      program_(program) {
     setCaption("Form1");
     setClientSize(10545, 8865);
-    setBackColor(farben::hintergrund);
+    setBackColor(colours::background);
 
     lbl_Titel.setText("Sudoku");
     lbl_Titel.move(1680, 840, 6735, 2175);
     lbl_Titel.setFont(Font{lucida, 72, true, true});
-    lbl_Titel.setForeColor(farben::titel);
+    lbl_Titel.setForeColor(colours::title);
     lbl_Titel.setTransparent(true);
     lbl_Titel.setAlignment(Alignment::Center);
 
     lbl_autor.setText("Ihr Helfer beim Lösen von Sudokus von Hand");
     lbl_autor.move(2280, 2760, 6255, 495);
     lbl_autor.setFont(Font{lucida, 14.25, false, true});
-    lbl_autor.setForeColor(farben::titel);
+    lbl_autor.setForeColor(colours::title);
     lbl_autor.setTransparent(true);
 
     lbl_Kontr_Erkl.setText("Alles anklicken ( Häkchen entfernen ), das versteckt werden soll");
     lbl_Kontr_Erkl.move(2160, 3480, 5295, 495);
     lbl_Kontr_Erkl.setFont(Font{lucida, 9.75, true, false});
-    lbl_Kontr_Erkl.setForeColor(farben::titel);
-    lbl_Kontr_Erkl.setBackColor(farben::hintergrund);
+    lbl_Kontr_Erkl.setForeColor(colours::title);
+    lbl_Kontr_Erkl.setBackColor(colours::background);
     lbl_Kontr_Erkl.setAlignment(Alignment::Center);
     lbl_Kontr_Erkl.setVisible(false);
 
-    const char* const beschriftungen[] = {"Kontrolle \"Spalten\"", "Kontrolle \"Reihen\"",
-                                          "Kontrolle \"Quadrate\"", "Kontrolle \"Einzelfelder\"",
-                                          "Kontrolle \"Letzte Eingabe\""};
-    const int breiten[] = {3495, 3495, 3495, 3855, 4215};
+    const char* const captions[] = {"Kontrolle \"Spalten\"", "Kontrolle \"Reihen\"",
+                                    "Kontrolle \"Quadrate\"", "Kontrolle \"Einzelfelder\"",
+                                    "Kontrolle \"Letzte Eingabe\""};
+    const int widths[] = {3495, 3495, 3495, 3855, 4215};
     for (int i = 0; i <= 4; ++i) {
         Element& box = chk_verstecken(i);
-        box.setText(beschriftungen[i]);
-        box.move(2640, 4440 + 480 * i, breiten[i], 375);
+        box.setText(captions[i]);
+        box.move(2640, 4440 + 480 * i, widths[i], 375);
         box.setFont(Font{lucida, 11.25, true, false});
-        box.setForeColor(farben::titel);
-        box.setBackColor(farben::hintergrund);
+        box.setForeColor(colours::title);
+        box.setBackColor(colours::background);
         box.setValue(1);
         box.setVisible(false);
         box.setTabIndex(3 + i);
         box.onClick = [this, i] { chk_verstecken_Click(static_cast<Integer>(i)); };
     }
 
-    struct Knopf {
+    struct ButtonSpec {
         Element& element;
         const char* text;
         int left, width, tab;
     };
-    for (const Knopf& knopf : {Knopf{cmd_start, "Sudoku starten", 240, 2535, 0},
-                               Knopf{cmd_erkl, "Erklärung lesen", 3240, 2535, 1},
-                               Knopf{cmd_ansicht, "Ansicht ändern", 6360, 2515, 2}}) {
-        knopf.element.setText(knopf.text);
-        knopf.element.move(knopf.left, 7320, knopf.width, 615);
-        knopf.element.setFont(Font{lucida, 12, false, false});
-        knopf.element.setBackColor(farben::schaltflaeche);
-        knopf.element.setTabIndex(knopf.tab);
+    for (const ButtonSpec& button : {ButtonSpec{cmd_start, "Sudoku starten", 240, 2535, 0},
+                                     ButtonSpec{cmd_erkl, "Erklärung lesen", 3240, 2535, 1},
+                                     ButtonSpec{cmd_ansicht, "Ansicht ändern", 6360, 2515, 2}}) {
+        button.element.setText(button.text);
+        button.element.move(button.left, 7320, button.width, 615);
+        button.element.setFont(Font{lucida, 12, false, false});
+        button.element.setBackColor(colours::button);
+        button.element.setTabIndex(button.tab);
     }
     cmd_start.onClick = [this] { cmd_start_Click(); };
     cmd_erkl.onClick = [this] { cmd_erkl_Click(); };
@@ -104,9 +104,9 @@ void frm_sudoku_start::Form_Load() {
 
 void frm_sudoku_start::chk_verstecken_Click(Integer Index) {
     if (Index < 0 || Index > 4) return;
-    Integer wert = toolkit::flag(chk_verstecken(Index).value() == 1);
-    Integer* flaggen[] = {&Spalten, &Reihen, &Quadr, &Einzelf, &letzte_E};
-    *flaggen[Index] = wert;
+    Integer value = toolkit::flag(chk_verstecken(Index).value() == 1);
+    Integer* flags[] = {&Spalten, &Reihen, &Quadr, &Einzelf, &letzte_E};
+    *flags[Index] = value;
 }
 
 void frm_sudoku_start::cmd_ansicht_Click() {
@@ -140,12 +140,12 @@ void frm_sudoku_start::cmd_erkl_Click() {
     }
     // Read first, so that a missing file leaves the screen in its home state.
     // The box is emptied before, so a second opening shows the text once.
-    std::optional<std::string> text = erklaerung::lesen(erklaerung_orte);
+    std::optional<std::string> text = explanation::read_file(explanation_places);
     if (!text) {
         txt_Erkl.setText("");
-        application().messageBox("Die Erklärungsdatei \"" + std::string(erklaerung::dateiname) +
+        application().messageBox("Die Erklärungsdatei \"" + std::string(explanation::file_name) +
                                      "\" wurde nicht gefunden oder kann nicht gelesen werden!",
-                                 toolkit::nur_ok, "Achtung!");
+                                 toolkit::ok_only, "Achtung!");
         return;
     }
     cmd_erkl.setText("Zurück");
@@ -159,8 +159,8 @@ void frm_sudoku_start::cmd_erkl_Click() {
 
 void frm_sudoku_start::cmd_start_Click() {
     hide();
-    programm_.main.show();
-    programm_.main.sud_main_manager();
+    program_.main.show();
+    program_.main.sud_main_manager();
 }
 
 void frm_sudoku_start::neu_starten() {
@@ -170,8 +170,8 @@ void frm_sudoku_start::neu_starten() {
 void frm_sudoku_start::closeRequested() {
     // Closing the start window ends the program; once a game has begun it
     // asks first, as "Sudoku verlassen" does.
-    if (programm_.main.loaded()) {
-        programm_.main.cmd_exit_Click();
+    if (program_.main.loaded()) {
+        program_.main.cmd_exit_Click();
     } else {
         unload();
     }

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "screens/erklaerung.h"
+#include "screens/explanation.h"
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/numbers.h"
 #include "screens/toolkit/screen.h"
 
-class Programm;
+class Program;
 
 // The start screen: the five display flags with their check boxes, the
 // explanation text and the command that starts (or continues) the game.
@@ -18,7 +18,7 @@ class frm_sudoku_start : public toolkit::Screen {
     using Integer = toolkit::Integer;
     using Element = toolkit::Element;
 
-    explicit frm_sudoku_start(Programm& programm);
+    explicit frm_sudoku_start(Program& program);
 
     // Display flags: True shows the column, row, square, candidate and
     // last-entry display on the main screen.
@@ -39,8 +39,8 @@ class frm_sudoku_start : public toolkit::Screen {
 
     // Where "Erklärung lesen" looks for the explanation file, in order. Only
     // the working directory unless the program adds its installed data folder
-    // (see erklaerung::suchorte()).
-    std::vector<std::filesystem::path> erklaerung_orte{erklaerung::dateiname};
+    // (see explanation::search_places()).
+    std::vector<std::filesystem::path> explanation_places{explanation::file_name};
 
     // Opens (or closes) the options panel, as a click on "Ansicht ändern".
     void cmd_aend_beg();
@@ -58,5 +58,5 @@ class frm_sudoku_start : public toolkit::Screen {
     void cmd_erkl_Click();
     void cmd_start_Click();
 
-    Programm& programm_;
+    Program& program_;
 };

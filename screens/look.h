@@ -3,10 +3,10 @@
 #include "screens/toolkit/element.h"
 
 // Colours shared by the screens.
-namespace farben {
+namespace colours {
 
-inline constexpr toolkit::Rgb hintergrund{192, 255, 255};    // screen background
-inline constexpr toolkit::Rgb schaltflaeche{255, 128, 255};  // buttons
-inline constexpr toolkit::Rgb titel{192, 0, 192};            // start screen texts
+inline constexpr toolkit::Rgb background{192, 255, 255};  // screen background
+inline constexpr toolkit::Rgb button{255, 128, 255};      // buttons
+inline constexpr toolkit::Rgb title{192, 0, 192};         // start screen texts
 
-}  // namespace farben
+}  // namespace colours

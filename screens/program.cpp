@@ -1,8 +1,8 @@
-#include "screens/programm.h"
+#include "screens/program.h"
 
-Programm::Programm(toolkit::Platform& platform)
+Program::Program(toolkit::Platform& platform)
     : app(platform), start(*this), main(*this), druck(*this) {}
 
-void Programm::starten() {
+void Program::start_program() {
     start.show();
 }

@@ -7,12 +7,12 @@
 
 // The whole program: its three screens on one platform. Large (the main
 // screen's move records), so create it on the heap.
-class Programm {
+class Program {
   public:
-    explicit Programm(toolkit::Platform& platform);
+    explicit Program(toolkit::Platform& platform);
 
     // Program entry: shows the start screen.
-    void starten();
+    void start_program();
 
     toolkit::Application app;
     frm_sudoku_start start;

@@ -9,21 +9,21 @@
 // with a small digit in the middle square. One description serves the window
 // icon, the installed 16 x 16 picture and the scalable picture, so that the
 // three cannot drift apart.
-namespace programmsymbol {
+namespace program_icon {
 
 // Width and height in pixels of the design.
-inline constexpr int groesse = 16;
+inline constexpr int size = 16;
 
 // A filled rectangle of whole pixels.
-struct Flaeche {
-    int links, oben, breite, hoehe;
-    toolkit::Rgb farbe;
+struct Rect {
+    int left, top, width, height;
+    toolkit::Rgb colour;
 };
 
 // The rectangles, painted in this order; the first covers the whole icon.
-const std::vector<Flaeche>& flaechen();
+const std::vector<Rect>& rects();
 
 // The design as an SVG document with a 16 x 16 user space.
 std::string svg();
 
-}  // namespace programmsymbol
+}  // namespace program_icon

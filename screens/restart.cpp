@@ -1,6 +1,6 @@
 // Restart: empties the board and every record of the game for a new puzzle.
 
-#include "screens/programm.h"
+#include "screens/program.h"
 
 using toolkit::False;
 
@@ -30,5 +30,5 @@ void frm_sudoku_main::cmd_neustart_Click() {
     cmd_einlesen_vorgabe.setText("Datei einlesen");
     cmd_einlesen_vorgabe.setEnabled(true);
     sud_main_manager();
-    programm_.start.neu_starten();
+    program_.start.neu_starten();
 }

@@ -3,7 +3,7 @@
 # fuzzer, its coverage report and its Debian package need. Installs only what
 # is missing; runs apt-get through sudo when not root.
 #   scripts/install-deps.sh               what building and the CTest tests need
-#   scripts/install-deps.sh --druck-test  also the printing system for the
+#   scripts/install-deps.sh --print-test  also the printing system for the
 #                                         printing integration test (CI): CUPS
 #                                         with its virtual PDF printer, and
 #                                         poppler's tools to read the page
@@ -21,7 +21,7 @@ packages=(
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its
 # running CUPS.
-if [ "${1:-}" = "--druck-test" ]; then
+if [ "${1:-}" = "--print-test" ]; then
   packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)
 fi
 

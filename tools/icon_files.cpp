@@ -1,25 +1,25 @@
 // Build tool: writes the program's icon as the pictures that are installed,
-//   sudoku-symbol PNG-FILE SVG-FILE
-// both from the one description in screens/programmsymbol.h.
+//   sudoku-icon PNG-FILE SVG-FILE
+// both from the one description in screens/program_icon.h.
 
 #include <QImage>
 #include <cstdio>
 #include <fstream>
 
-#include "screens/programmsymbol.h"
-#include "screens/qt/programmsymbol_bild.h"
+#include "screens/program_icon.h"
+#include "screens/qt/program_icon_image.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PNG-FILE SVG-FILE\n", argv[0]);
         return 2;
     }
-    if (!qtfront::programmsymbolBild().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    if (!qtfront::programIconImage().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
         return 1;
     }
     std::ofstream svg(argv[2], std::ios::binary);
-    svg << programmsymbol::svg();
+    svg << program_icon::svg();
     svg.close();
     if (!svg) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);

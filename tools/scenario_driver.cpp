@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/grid.h"
 
@@ -22,7 +22,7 @@ std::string color(const std::optional<toolkit::Rgb>& c) {
 }
 
 std::string font(const toolkit::Font& f) {
-    std::string text = toolkit::quoted(f.name) + " " + toolkit::zahl_text(f.size);
+    std::string text = toolkit::quoted(f.name) + " " + toolkit::number_text(f.size);
     if (f.bold) text += " bold";
     if (f.italic) text += " italic";
     return text;
@@ -75,20 +75,20 @@ std::string splitIndexes(std::string_view text, std::vector<int>& indexes) {
 }
 
 ScenarioDriver::ScenarioDriver(std::ostream& out)
-    : out_(out), platform_(out), programm_(std::make_unique<Programm>(platform_)) {
-    programm_->starten();
+    : out_(out), platform_(out), program_(std::make_unique<Program>(platform_)) {
+    program_->start_program();
 }
 
 ScenarioDriver::~ScenarioDriver() = default;
 
 Screen* ScenarioDriver::screen(std::string_view name) {
-    for (Screen* s : programm_->app.screens())
+    for (Screen* s : program_->app.screens())
         if (s->name() == name) return s;
     return nullptr;
 }
 
 Element& ScenarioDriver::element(std::string_view reference) {
-    std::vector<Screen*> screens = programm_->app.screens();
+    std::vector<Screen*> screens = program_->app.screens();
     std::size_t dot = reference.find('.');
     if (dot != std::string_view::npos) {
         Screen* s = screen(reference.substr(0, dot));
@@ -130,11 +130,11 @@ std::string ScenarioDriver::elementProperty(Element& e, const std::string& prope
 
 std::string ScenarioDriver::value(const std::string& x) {
     if (x == "screen") {
-        Screen* s = programm_->app.visibleScreen();
+        Screen* s = program_->app.visibleScreen();
         return s ? s->name() : "none";
     }
     if (x == "focus") {
-        Element* e = programm_->app.focus();
+        Element* e = program_->app.focus();
         return e ? e->fullName() : "none";
     }
     std::size_t dot = x.find('.');
@@ -150,7 +150,7 @@ std::string ScenarioDriver::value(const std::string& x) {
         std::vector<int> indexes;
         std::string name = splitIndexes(x, indexes);
         try {
-            if (auto v = variableValue(*programm_, name, indexes)) return *v;
+            if (auto v = variableValue(*program_, name, indexes)) return *v;
         } catch (const toolkit::Failure& failure) {
             throw ScriptError("index out of range: " + x);
         }
@@ -179,7 +179,7 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
         out_ << rest << " = " << value(rest) << '\n';
         return;
     }
-    if (programm_->app.ended()) throw ScriptError("the program has ended: " + line);
+    if (program_->app.ended()) throw ScriptError("the program has ended: " + line);
 
     if (command == "click") {
         Element& e = element(rest);
@@ -209,8 +209,8 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
             }
         }
         for (int code : codes) {
-            if (programm_->app.ended()) break;
-            if (Element* target = programm_->app.focus()) target->pressKey(code);
+            if (program_->app.ended()) break;
+            if (Element* target = program_->app.focus()) target->pressKey(code);
         }
     } else if (command == "input") {
         platform_.queueInput(rest);

@@ -10,7 +10,7 @@
 
 #include "screens/toolkit/scripted_platform.h"
 
-class Programm;
+class Program;
 namespace toolkit {
 class Element;
 class Screen;
@@ -37,7 +37,7 @@ class ScenarioDriver {
     // error, whose reason goes to err).
     int run(std::istream& script, std::ostream& err);
 
-    Programm& programm() { return *programm_; }
+    Program& program() { return *program_; }
 
   private:
     toolkit::Element& element(std::string_view reference);
@@ -48,7 +48,7 @@ class ScenarioDriver {
 
     std::ostream& out_;
     toolkit::ScriptedPlatform platform_;
-    std::unique_ptr<Programm> programm_;
+    std::unique_ptr<Program> program_;
 };
 
 // "name(1,2)" -> name and indexes; throws ScriptError on a malformed index.
@@ -56,5 +56,5 @@ std::string splitIndexes(std::string_view text, std::vector<int>& indexes);
 
 // The value of a screen variable or array element as the driver prints it;
 // empty when there is no such variable.
-std::optional<std::string> variableValue(Programm& programm, const std::string& name,
+std::optional<std::string> variableValue(Program& program, const std::string& name,
                                          const std::vector<int>& indexes);

@@ -9,14 +9,14 @@
 
 int main(int argc, char** argv) {
     if (argc > 2) {
-        std::cerr << "Aufruf: sudoku-script [SKRIPTDATEI]\n";
+        std::cerr << "usage: sudoku-script [SCRIPT-FILE]\n";
         return 2;
     }
     std::ifstream file;
     if (argc == 2) {
         file.open(argv[1], std::ios::binary);
         if (!file) {
-            std::cerr << "Skriptdatei nicht lesbar: " << argv[1] << '\n';
+            std::cerr << "cannot read the script file: " << argv[1] << '\n';
             return 2;
         }
     }

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
@@ -13,7 +13,7 @@ namespace {
 // A command button drawn flat in its own colour with a raised edge, as the
 // program's buttons look: the style's gradients would wash the colour out.
 // Enter on a focused button presses it, as space does.
-class Schaltflaeche : public QPushButton {
+class PushButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
 
@@ -28,41 +28,41 @@ class Schaltflaeche : public QPushButton {
     }
 
     void paintEvent(QPaintEvent*) override {
-        QPainter maler(this);
-        const QColor farbe = palette().color(QPalette::Button);
-        const QPalette kante(farbe);  // light and shadow derived from the colour
-        QRect rahmen = rect();
+        QPainter painter(this);
+        const QColor colour = palette().color(QPalette::Button);
+        const QPalette bevel(colour);  // light and shadow derived from the colour
+        QRect frame = rect();
         if (hasFocus()) {
             // The focused button carries a black outline.
-            maler.setPen(Qt::black);
-            maler.drawRect(rahmen.adjusted(0, 0, -1, -1));
-            rahmen.adjust(1, 1, -1, -1);
+            painter.setPen(Qt::black);
+            painter.drawRect(frame.adjusted(0, 0, -1, -1));
+            frame.adjust(1, 1, -1, -1);
         }
-        const QBrush fuellung(farbe);
-        qDrawWinButton(&maler, rahmen, kante, isDown(), &fuellung);
+        const QBrush fill(colour);
+        qDrawWinButton(&painter, frame, bevel, isDown(), &fill);
 
-        QRect textFlaeche = rahmen.adjusted(2, 2, -2, -2);
-        if (isDown()) textFlaeche.translate(1, 1);
-        maler.setFont(font());
-        const int ausrichtung = Qt::AlignCenter | Qt::TextShowMnemonic;
+        QRect textArea = frame.adjusted(2, 2, -2, -2);
+        if (isDown()) textArea.translate(1, 1);
+        painter.setFont(font());
+        const int alignment = Qt::AlignCenter | Qt::TextShowMnemonic;
         if (isEnabled()) {
-            maler.setPen(palette().color(QPalette::ButtonText));
-            maler.drawText(textFlaeche, ausrichtung, text());
+            painter.setPen(palette().color(QPalette::ButtonText));
+            painter.drawText(textArea, alignment, text());
         } else {
             // Disabled: the caption engraved in grey.
-            maler.setPen(Qt::white);
-            maler.drawText(textFlaeche.translated(1, 1), ausrichtung, text());
-            maler.setPen(QColor(128, 128, 128));
-            maler.drawText(textFlaeche, ausrichtung, text());
+            painter.setPen(Qt::white);
+            painter.drawText(textArea.translated(1, 1), alignment, text());
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawText(textArea, alignment, text());
         }
         if (hasFocus()) {
             // And a dotted rectangle around its caption.
-            const QRect ziel = maler.boundingRect(textFlaeche, ausrichtung, text())
-                                   .adjusted(-2, -1, 2, 1)
-                                   .intersected(rahmen.adjusted(3, 3, -3, -3));
+            const QRect target = painter.boundingRect(textArea, alignment, text())
+                                     .adjusted(-2, -1, 2, 1)
+                                     .intersected(frame.adjusted(3, 3, -3, -3));
             QPen punkte(Qt::black, 1, Qt::DotLine);
-            maler.setPen(punkte);
-            maler.drawRect(ziel.adjusted(0, 0, -1, -1));
+            painter.setPen(punkte);
+            painter.drawRect(target.adjusted(0, 0, -1, -1));
         }
     }
 };
@@ -70,13 +70,13 @@ class Schaltflaeche : public QPushButton {
 }  // namespace
 
 ButtonView::ButtonView(toolkit::Element& element, QWidget* parent)
-    : ElementView(element, new Schaltflaeche(parent)) {
+    : ElementView(element, new PushButton(parent)) {
     button()->setAutoDefault(false);
     connect(button(), &QPushButton::clicked, this, [this] { this->element().click(); });
 }
 
 void ButtonView::applyText() {
-    button()->setText(anzeigeText(element().text()));
+    button()->setText(shownCaption(element().text()));
 }
 
 void ButtonView::applyColors() {

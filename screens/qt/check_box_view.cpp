@@ -1,12 +1,12 @@
 #include "screens/qt/check_box_view.h"
 
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
 namespace {
 
-class Kontrollkaestchen : public QCheckBox {
+class PlainCheckBox : public QCheckBox {
   public:
     using QCheckBox::QCheckBox;
 
@@ -18,14 +18,14 @@ class Kontrollkaestchen : public QCheckBox {
 }  // namespace
 
 CheckBoxView::CheckBoxView(toolkit::Element& element, QWidget* parent)
-    : ElementView(element, new Kontrollkaestchen(parent)) {
+    : ElementView(element, new PlainCheckBox(parent)) {
     // Buttons fill with the button colour; a check box shows its own background.
     checkBox()->setBackgroundRole(QPalette::Window);
     connect(checkBox(), &QCheckBox::clicked, this, [this] { this->element().click(); });
 }
 
 void CheckBoxView::applyText() {
-    checkBox()->setText(anzeigeText(element().text()));
+    checkBox()->setText(shownCaption(element().text()));
 }
 
 void CheckBoxView::applyValue() {

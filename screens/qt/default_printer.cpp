@@ -9,44 +9,44 @@
 #include <QPrinterInfo>
 #include <string>
 
-#include "screens/qt/druckziel.h"
+#include "screens/qt/print_target.h"
 #include "screens/toolkit/failure.h"
 
 namespace qtfront {
 
 namespace {
 
-[[noreturn]] void druckerfehler(const std::string& grund) {
-    throw toolkit::Failure(toolkit::fehler_drucker, grund);
+[[noreturn]] void printer_failure(const std::string& reason) {
+    throw toolkit::Failure(toolkit::failure_printer, reason);
 }
 
-class StandardDrucker : public Druckziel {
+class DefaultPrinter : public PrintTarget {
   public:
-    explicit StandardDrucker(QPrinterInfo info) : info_(std::move(info)) {}
+    explicit DefaultPrinter(QPrinterInfo info) : info_(std::move(info)) {}
 
-    QPageLayout seitenformat() const override {
-        const QPrinter drucker(info_, QPrinter::HighResolution);
-        return drucker.pageLayout();
+    QPageLayout pageLayout() const override {
+        const QPrinter printer(info_, QPrinter::HighResolution);
+        return printer.pageLayout();
     }
 
-    void senden(const QString& pdfDatei, const QString& titel) override {
+    void send(const QString& pdfFile, const QString& title) override {
         // Qt names an instance of a CUPS queue "queue/instance".
-        const QString voll = info_.printerName();
-        const qsizetype strich = voll.indexOf(QLatin1Char('/'));
-        const QByteArray name = (strich < 0 ? voll : voll.left(strich)).toLocal8Bit();
-        const QByteArray instanz = strich < 0 ? QByteArray() : voll.mid(strich + 1).toLocal8Bit();
+        const QString full = info_.printerName();
+        const qsizetype slash = full.indexOf(QLatin1Char('/'));
+        const QByteArray name = (slash < 0 ? full : full.left(slash)).toLocal8Bit();
+        const QByteArray instance = slash < 0 ? QByteArray() : full.mid(slash + 1).toLocal8Bit();
 
-        cups_dest_t* ziel = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
-                                             instanz.isEmpty() ? nullptr : instanz.constData());
-        if (!ziel) druckerfehler("Drucker nicht erreichbar: " + voll.toStdString());
+        cups_dest_t* target = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                               instance.isEmpty() ? nullptr : instance.constData());
+        if (!target) printer_failure("Drucker nicht erreichbar: " + full.toStdString());
         // The queue's saved options (lpoptions) apply, as with lp.
-        const int auftrag =
-            cupsPrintFile2(CUPS_HTTP_DEFAULT, ziel->name, pdfDatei.toLocal8Bit().constData(),
-                           titel.toUtf8().constData(), ziel->num_options, ziel->options);
-        cupsFreeDests(1, ziel);
-        if (auftrag == 0)
-            druckerfehler("Der Drucker " + voll.toStdString() +
-                          " nahm den Auftrag nicht an: " + cupsLastErrorString());
+        const int job =
+            cupsPrintFile2(CUPS_HTTP_DEFAULT, target->name, pdfFile.toLocal8Bit().constData(),
+                           title.toUtf8().constData(), target->num_options, target->options);
+        cupsFreeDests(1, target);
+        if (job == 0)
+            printer_failure("Der Drucker " + full.toStdString() +
+                            " nahm den Auftrag nicht an: " + cupsLastErrorString());
     }
 
   private:
@@ -55,10 +55,10 @@ class StandardDrucker : public Druckziel {
 
 }  // namespace
 
-std::unique_ptr<Druckziel> standardDrucker() {
+std::unique_ptr<PrintTarget> defaultPrinter() {
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) druckerfehler("Kein Standarddrucker eingerichtet");
-    return std::make_unique<StandardDrucker>(std::move(info));
+    if (info.isNull()) printer_failure("Kein Standarddrucker eingerichtet");
+    return std::make_unique<DefaultPrinter>(std::move(info));
 }
 
 }  // namespace qtfront

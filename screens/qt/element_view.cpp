@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 #include "screens/toolkit/screen.h"
 
 namespace qtfront {
@@ -81,16 +81,16 @@ void ElementView::applyGeometry() {
     const double dpi = widget_->logicalDpiX();
     const int x = pixels(element_.left(), dpi);
     const int y = pixels(element_.top(), dpi);
-    int breite = pixels(element_.width(), dpi);
-    int hoehe = pixels(element_.height(), dpi);
+    int width = pixels(element_.width(), dpi);
+    int height = pixels(element_.height(), dpi);
     // An element that reaches past the client area (the explanation box is
     // wider than its window) is cut at the window's edge, so that its scroll
     // bar and frame stay in sight.
-    if (const QWidget* fenster = widget_->parentWidget()) {
-        if (x < fenster->width()) breite = std::min(breite, fenster->width() - x);
-        if (y < fenster->height()) hoehe = std::min(hoehe, fenster->height() - y);
+    if (const QWidget* window = widget_->parentWidget()) {
+        if (x < window->width()) width = std::min(width, window->width() - x);
+        if (y < window->height()) height = std::min(height, window->height() - y);
     }
-    widget_->setGeometry(x, y, breite, hoehe);
+    widget_->setGeometry(x, y, width, height);
 }
 
 void ElementView::applyVisible() {
@@ -112,7 +112,7 @@ void ElementView::giveUpFocus() {
 }
 
 void ElementView::applyFont() {
-    widget_->setFont(schrift(element_.font()));
+    widget_->setFont(qtFont(element_.font()));
 }
 
 void ElementView::setColors(QPalette::ColorRole background, QPalette::ColorRole text,

@@ -11,43 +11,40 @@
 #include <algorithm>
 #include <cctype>
 
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
 // Hands the cells of the model's grid to the table, read afresh on every
 // request: the model's grid is the only copy of the contents.
-class GridModell : public QAbstractTableModel {
+class GridModel : public QAbstractTableModel {
   public:
-    GridModell(const toolkit::Grid& grid, QObject* parent)
-        : QAbstractTableModel(parent), grid_(grid), zeilen_(grid.rows()), spalten_(grid.cols()) {}
+    GridModel(const toolkit::Grid& grid, QObject* parent)
+        : QAbstractTableModel(parent), grid_(grid), lines_(grid.rows()), columns_(grid.cols()) {}
 
-    int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : zeilen_;
-    }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : lines_; }
     int columnCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : spalten_;
+        return parent.isValid() ? 0 : columns_;
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= grid_.rows() || index.column() >= grid_.cols())
             return {};
-        const toolkit::GridCell& zelle = grid_.cell(index.row(), index.column());
+        const toolkit::GridCell& cell = grid_.cell(index.row(), index.column());
         switch (role) {
             case Qt::DisplayRole:
-                return anzeigeText(zelle.text);
+                return shownCaption(cell.text);
             case Qt::BackgroundRole:
-                if (zelle.backColor)
-                    return QBrush(
-                        QColor(zelle.backColor->r, zelle.backColor->g, zelle.backColor->b));
+                if (cell.backColor)
+                    return QBrush(QColor(cell.backColor->r, cell.backColor->g, cell.backColor->b));
                 return {};
             case Qt::FontRole: {
-                QFont font = schrift(grid_.font());
-                font.setBold(grid_.font().bold || zelle.bold);
+                QFont font = qtFont(grid_.font());
+                font.setBold(grid_.font().bold || cell.bold);
                 return font;
             }
             case Qt::TextAlignmentRole:
-                return QVariant::fromValue(zellAusrichtung(zelle.alignment, zelle.text));
+                return QVariant::fromValue(cellAlignmentFlags(cell.alignment, cell.text));
             default:
                 return {};
         }
@@ -60,21 +57,21 @@ class GridModell : public QAbstractTableModel {
 
     // The grid changed: a new size resets the table, anything else repaints
     // every cell (a table of a few dozen cells).
-    void neuLesen() {
-        if (grid_.rows() != zeilen_ || grid_.cols() != spalten_) {
+    void reload() {
+        if (grid_.rows() != lines_ || grid_.cols() != columns_) {
             beginResetModel();
-            zeilen_ = grid_.rows();
-            spalten_ = grid_.cols();
+            lines_ = grid_.rows();
+            columns_ = grid_.cols();
             endResetModel();
         } else {
-            emit dataChanged(index(0, 0), index(zeilen_ - 1, spalten_ - 1));
+            emit dataChanged(index(0, 0), index(lines_ - 1, columns_ - 1));
         }
     }
 
   private:
     const toolkit::Grid& grid_;
-    int zeilen_;
-    int spalten_;
+    int lines_;
+    int columns_;
 };
 
 namespace {
@@ -83,28 +80,28 @@ namespace {
 // a bold style (the script face that stands in for Lucida Handwriting) is
 // drawn the same both ways; the grid then thickens the strokes itself, as
 // the windowing systems do for such faces.
-bool fettSichtbar(const QFont& font) {
-    static QHash<QString, bool> bekannt;
-    const QString schluessel = font.key();
-    if (auto it = bekannt.constFind(schluessel); it != bekannt.constEnd()) return *it;
-    const QString probe = QStringLiteral("0123456789");
+bool boldIsVisible(const QFont& font) {
+    static QHash<QString, bool> known;
+    const QString key = font.key();
+    if (auto it = known.constFind(key); it != known.constEnd()) return *it;
+    const QString sample = QStringLiteral("0123456789");
     const QFontMetrics m(font);
-    const QSize groesse(m.horizontalAdvance(probe) * 2, m.height() * 2);
-    auto bild = [&](bool fett) {
+    const QSize size(m.horizontalAdvance(sample) * 2, m.height() * 2);
+    auto image = [&](bool bold) {
         QFont f = font;
-        f.setBold(fett);
-        QImage b(groesse, QImage::Format_Grayscale8);
+        f.setBold(bold);
+        QImage b(size, QImage::Format_Grayscale8);
         b.fill(Qt::white);
-        QPainter maler(&b);
-        maler.setFont(f);
-        maler.setPen(Qt::black);
-        maler.drawText(m.height() / 2, m.height() / 2 + m.ascent(), probe);
-        maler.end();
+        QPainter painter(&b);
+        painter.setFont(f);
+        painter.setPen(Qt::black);
+        painter.drawText(m.height() / 2, m.height() / 2 + m.ascent(), sample);
+        painter.end();
         return b;
     };
-    const bool sichtbar = bild(true) != bild(false);
-    bekannt.insert(schluessel, sichtbar);
-    return sichtbar;
+    const bool visible = image(true) != image(false);
+    known.insert(key, visible);
+    return visible;
 }
 
 // Paints the cells without any mark of focus, selection or hovering: the
@@ -112,51 +109,51 @@ bool fettSichtbar(const QFont& font) {
 // background; the text is drawn here, so that bold text in a face without a
 // bold style can be thickened: the glyphs' outlines are traced once more
 // with a thin pen, around the text itself, which stays text (on paper too).
-class ZellenMaler : public QStyledItemDelegate {
+class CellPainter : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* maler, const QStyleOptionViewItem& option,
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyleOptionViewItem zelle = option;
-        initStyleOption(&zelle, index);
-        const QWidget* tabelle = zelle.widget;
-        QStyle* stil = tabelle ? tabelle->style() : QApplication::style();
-        const QRect flaeche = stil->subElementRect(QStyle::SE_ItemViewItemText, &zelle, tabelle)
-                                  .adjusted(rand, 0, -rand, 0);
-        const QString text = zelle.text;
-        zelle.text.clear();
-        stil->drawControl(QStyle::CE_ItemViewItem, &zelle, maler, tabelle);
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QWidget* table = cell.widget;
+        QStyle* style = table ? table->style() : QApplication::style();
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, table)
+                               .adjusted(margin, 0, -margin, 0);
+        const QString text = cell.text;
+        cell.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, table);
         if (text.isEmpty()) return;
 
-        maler->save();
-        maler->setClipRect(option.rect, Qt::IntersectClip);
-        maler->setFont(zelle.font);
-        const QColor farbe = zelle.palette.color(QPalette::Text);
-        maler->setPen(farbe);
-        const QFontMetricsF m(maler->fontMetrics());
-        const Qt::Alignment a = zelle.displayAlignment;
-        const qreal breite = m.horizontalAdvance(text);
-        qreal x = flaeche.left();
+        painter->save();
+        painter->setClipRect(option.rect, Qt::IntersectClip);
+        painter->setFont(cell.font);
+        const QColor colour = cell.palette.color(QPalette::Text);
+        painter->setPen(colour);
+        const QFontMetricsF m(painter->fontMetrics());
+        const Qt::Alignment a = cell.displayAlignment;
+        const qreal width = m.horizontalAdvance(text);
+        qreal x = area.left();
         if (a & Qt::AlignHCenter)
-            x = flaeche.left() + (flaeche.width() - breite) / 2;
+            x = area.left() + (area.width() - width) / 2;
         else if (a & Qt::AlignRight)
-            x = flaeche.right() + 1 - breite;
-        qreal y = flaeche.top() + (flaeche.height() - m.height()) / 2 + m.ascent();
+            x = area.right() + 1 - width;
+        qreal y = area.top() + (area.height() - m.height()) / 2 + m.ascent();
         if (a & Qt::AlignTop)
-            y = flaeche.top() + m.ascent();
+            y = area.top() + m.ascent();
         else if (a & Qt::AlignBottom)
-            y = flaeche.bottom() + 1 - m.descent();
-        const QPointF grundlinie(x, y);
-        maler->drawText(grundlinie, text);
-        if (zelle.font.bold() && !fettSichtbar(zelle.font)) {
-            QPainterPath umriss;
-            umriss.addText(grundlinie, maler->font(), text);
-            maler->setRenderHint(QPainter::Antialiasing);
-            maler->strokePath(umriss, QPen(farbe, std::max(0.8, m.height() / 17), Qt::SolidLine,
-                                           Qt::RoundCap, Qt::RoundJoin));
+            y = area.bottom() + 1 - m.descent();
+        const QPointF baseline(x, y);
+        painter->drawText(baseline, text);
+        if (cell.font.bold() && !boldIsVisible(cell.font)) {
+            QPainterPath outline;
+            outline.addText(baseline, painter->font(), text);
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->strokePath(outline, QPen(colour, std::max(0.8, m.height() / 17), Qt::SolidLine,
+                                              Qt::RoundCap, Qt::RoundJoin));
         }
-        maler->restore();
+        painter->restore();
     }
 
   protected:
@@ -167,10 +164,10 @@ class ZellenMaler : public QStyledItemDelegate {
     }
 
   private:
-    static constexpr int rand = 2;  // the text's distance from the cell's sides
+    static constexpr int margin = 2;  // the text's distance from the cell's sides
 };
 
-bool istZahl(const std::string& text) {
+bool isNumber(const std::string& text) {
     if (text.empty()) return false;
     for (unsigned char c : text)
         if (!std::isdigit(c) && c != ' ' && c != '-' && c != '+' && c != ',' && c != '.')
@@ -180,25 +177,25 @@ bool istZahl(const std::string& text) {
 
 }  // namespace
 
-Qt::Alignment zellAusrichtung(int code, const std::string& text) {
-    if (code < toolkit::links_oben || code >= toolkit::allgemein) {
+Qt::Alignment cellAlignmentFlags(int code, const std::string& text) {
+    if (code < toolkit::left_top || code >= toolkit::general) {
         // The general alignment: numbers to the right, other texts to the left.
-        return (istZahl(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        return (isNumber(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
-    const Qt::Alignment waagerecht[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    const Qt::Alignment senkrecht[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    return waagerecht[code / 3] | senkrecht[code % 3];
+    const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    const Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return horizontal[code / 3] | vertical[code % 3];
 }
 
 GridView::GridView(toolkit::Grid& grid, QWidget* parent)
-    : ElementView(grid, new QTableView(parent)), grid_(grid), modell_(new GridModell(grid, this)) {
-    QTableView* t = tabelle();
-    t->setModel(modell_);
-    t->setItemDelegate(new ZellenMaler(t));
-    for (QHeaderView* kopf : {t->horizontalHeader(), t->verticalHeader()}) {
-        kopf->hide();
-        kopf->setMinimumSectionSize(0);
-        kopf->setSectionResizeMode(QHeaderView::Fixed);
+    : ElementView(grid, new QTableView(parent)), grid_(grid), model_(new GridModel(grid, this)) {
+    QTableView* t = table();
+    t->setModel(model_);
+    t->setItemDelegate(new CellPainter(t));
+    for (QHeaderView* header : {t->horizontalHeader(), t->verticalHeader()}) {
+        header->hide();
+        header->setMinimumSectionSize(0);
+        header->setSectionResizeMode(QHeaderView::Fixed);
     }
     t->setShowGrid(true);
     t->setGridStyle(Qt::SolidLine);
@@ -222,8 +219,8 @@ GridView::GridView(toolkit::Grid& grid, QWidget* parent)
 GridView::~GridView() = default;
 
 void GridView::applyGrid() {
-    modell_->neuLesen();
-    QTableView* t = tabelle();
+    model_->reload();
+    QTableView* t = table();
     const double dpi = t->logicalDpiX();
     for (int r = 0; r < grid_.rows(); ++r)
         t->verticalHeader()->resizeSection(r, pixels(grid_.rowHeight(r), dpi));
@@ -233,7 +230,7 @@ void GridView::applyGrid() {
 
 void GridView::applyFont() {
     ElementView::applyFont();
-    modell_->neuLesen();  // the cells write in the element's font
+    model_->reload();  // the cells write in the element's font
 }
 
 void GridView::applyColors() {
@@ -241,9 +238,9 @@ void GridView::applyColors() {
     // The style draws the grid lines and the frame in shades of the window
     // colour. The table takes the system's, not the screen background it
     // would inherit from its window, so the lines stay neutral grey.
-    QPalette palette = tabelle()->palette();
+    QPalette palette = table()->palette();
     palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
-    tabelle()->setPalette(palette);
+    table()->setPalette(palette);
 }
 
 }  // namespace qtfront

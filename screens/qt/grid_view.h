@@ -7,7 +7,7 @@
 
 namespace qtfront {
 
-class GridModell;
+class GridModel;
 
 // A grid: a table without header rows or columns that shows every cell of the
 // model's grid with its text, background colour, weight and alignment, in
@@ -20,7 +20,7 @@ class GridView : public ElementView {
     GridView(toolkit::Grid& grid, QWidget* parent);
     ~GridView() override;
 
-    QTableView* tabelle() const { return static_cast<QTableView*>(widget()); }
+    QTableView* table() const { return static_cast<QTableView*>(widget()); }
 
   protected:
     void applyGrid() override;
@@ -29,10 +29,10 @@ class GridView : public ElementView {
 
   private:
     toolkit::Grid& grid_;
-    GridModell* modell_;
+    GridModel* model_;
 };
 
 // Qt's alignment for a grid cell's alignment code.
-Qt::Alignment zellAusrichtung(int code, const std::string& text);
+Qt::Alignment cellAlignmentFlags(int code, const std::string& text);
 
 }  // namespace qtfront

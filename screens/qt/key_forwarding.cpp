@@ -1,4 +1,4 @@
-#include "screens/qt/tasten_weiterleitung.h"
+#include "screens/qt/key_forwarding.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -11,20 +11,20 @@ namespace qtfront {
 
 namespace {
 
-void druecken(const std::vector<int>& codes, toolkit::Element& element) {
+void press(const std::vector<int>& codes, toolkit::Element& element) {
     toolkit::Application& app = element.screen().application();
     // The key belongs to the element the user typed into; should the model's
     // focus stand elsewhere, it follows the user first.
     if (app.focus() != &element && element.screen().visible()) element.screen().setFocus(element);
     for (int code : codes) {
         if (app.ended()) return;
-        toolkit::Element* ziel = app.focus();
-        if (!ziel) return;
-        ziel->pressKey(code);
+        toolkit::Element* target = app.focus();
+        if (!target) return;
+        target->pressKey(code);
     }
 }
 
-std::vector<int> zeichenCodes(const QString& text) {
+std::vector<int> characterCodes(const QString& text) {
     std::vector<int> codes;
     for (char32_t c : text.toUcs4()) {
         if (c < 32 || c == 127) return {};  // control characters produce no character
@@ -35,25 +35,25 @@ std::vector<int> zeichenCodes(const QString& text) {
 
 }  // namespace
 
-bool tasteAnModell(const QKeyEvent& event, toolkit::Element& element) {
+bool keyToModel(const QKeyEvent& event, toolkit::Element& element) {
     std::vector<int> codes;
     if (event.key() == Qt::Key_Backspace)
         codes = {8};
     else if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
         codes = {13};
     else if (!(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
-        codes = zeichenCodes(event.text());
+        codes = characterCodes(event.text());
     if (codes.empty()) return false;
-    druecken(codes, element);
+    press(codes, element);
     return true;
 }
 
-void textAnModell(const QString& text, toolkit::Element& element) {
-    std::vector<int> codes = zeichenCodes(text);
-    if (!codes.empty()) druecken(codes, element);
+void textToModel(const QString& text, toolkit::Element& element) {
+    std::vector<int> codes = characterCodes(text);
+    if (!codes.empty()) press(codes, element);
 }
 
-bool nurNavigation(const QKeyEvent& event) {
+bool navigationOnly(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:

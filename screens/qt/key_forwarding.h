@@ -15,10 +15,10 @@ namespace qtfront {
 
 // Routes a key press that produces a character (Backspace as 8, Enter as 13)
 // into the model; false when the key produces none.
-bool tasteAnModell(const QKeyEvent& event, toolkit::Element& element);
+bool keyToModel(const QKeyEvent& event, toolkit::Element& element);
 // Routes text committed by an input method, one key press per character.
-void textAnModell(const QString& text, toolkit::Element& element);
+void textToModel(const QString& text, toolkit::Element& element);
 // Keys that only move the cursor, select or copy: the widget may handle them.
-bool nurNavigation(const QKeyEvent& event);
+bool navigationOnly(const QKeyEvent& event);
 
 }  // namespace qtfront

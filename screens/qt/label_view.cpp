@@ -1,6 +1,6 @@
 #include "screens/qt/label_view.h"
 
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
@@ -12,7 +12,7 @@ LabelView::LabelView(toolkit::Element& element, QWidget* parent)
 }
 
 void LabelView::applyText() {
-    label()->setText(anzeigeText(element().text()));
+    label()->setText(shownCaption(element().text()));
 }
 
 void LabelView::applyAppearance() {

@@ -1,4 +1,4 @@
-#include "screens/qt/seite_drucken.h"
+#include "screens/qt/print_page.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -8,30 +8,30 @@
 
 namespace qtfront {
 
-QTransform seitenAbbildung(QSize bild, QSizeF seite) {
-    if (bild.isEmpty()) return {};
-    const double faktor = std::min(seite.width() / bild.width(), seite.height() / bild.height());
-    QTransform abbildung;
-    abbildung.translate((seite.width() - bild.width() * faktor) / 2,
-                        (seite.height() - bild.height() * faktor) / 2);
-    abbildung.scale(faktor, faktor);
-    return abbildung;
+QTransform pageTransform(QSize image, QSizeF page) {
+    if (image.isEmpty()) return {};
+    const double factor = std::min(page.width() / image.width(), page.height() / image.height());
+    QTransform transform;
+    transform.translate((page.width() - image.width() * factor) / 2,
+                        (page.height() - image.height() * factor) / 2);
+    transform.scale(factor, factor);
+    return transform;
 }
 
-bool seiteDrucken(QWidget& fenster, QPagedPaintDevice& geraet) {
-    QPainter maler;
-    if (!maler.begin(&geraet)) return false;
+bool printPage(QWidget& window, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
     // The painter's origin is the printable area's top-left corner.
-    const QSizeF seite(geraet.width(), geraet.height());
-    maler.setTransform(seitenAbbildung(fenster.size(), seite));
+    const QSizeF page(device.width(), device.height());
+    painter.setTransform(pageTransform(window.size(), page));
     // The paper shows the window without the marks of the keyboard focus:
     // no caret, no focus frame. The focus comes back at once.
-    QPointer<QWidget> fokus = fenster.focusWidget();
-    if (fokus) fokus->clearFocus();
-    fenster.render(&maler, QPoint(), QRegion(),
-                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    if (fokus) fokus->setFocus(Qt::OtherFocusReason);
-    return maler.end();
+    QPointer<QWidget> focused_widget = window.focusWidget();
+    if (focused_widget) focused_widget->clearFocus();
+    window.render(&painter, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    if (focused_widget) focused_widget->setFocus(Qt::OtherFocusReason);
+    return painter.end();
 }
 
 }  // namespace qtfront

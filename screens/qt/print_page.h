@@ -11,10 +11,10 @@ namespace qtfront {
 
 // Where a picture of the given size lies on a page's printable area: scaled
 // to fit it, keeping the proportions, and centred.
-QTransform seitenAbbildung(QSize bild, QSizeF seite);
+QTransform pageTransform(QSize image, QSizeF page);
 
 // Draws the window's client area as it stands onto one page of the device
 // (a printer, or a PDF file in tests). False when the device refuses.
-bool seiteDrucken(QWidget& fenster, QPagedPaintDevice& geraet);
+bool printPage(QWidget& window, QPagedPaintDevice& device);
 
 }  // namespace qtfront

@@ -1,18 +1,18 @@
-#include "screens/qt/programmsymbol_bild.h"
+#include "screens/qt/program_icon_image.h"
 
-#include "screens/programmsymbol.h"
+#include "screens/program_icon.h"
 
 namespace qtfront {
 
-QImage programmsymbolBild() {
-    QImage bild(programmsymbol::groesse, programmsymbol::groesse, QImage::Format_RGB32);
+QImage programIconImage() {
+    QImage image(program_icon::size, program_icon::size, QImage::Format_RGB32);
     // Pixel by pixel rather than with a painter: this also runs in the build
     // tool that writes the installed picture, which has no application object.
-    for (const programmsymbol::Flaeche& f : programmsymbol::flaechen())
-        for (int y = f.oben; y < f.oben + f.hoehe; ++y)
-            for (int x = f.links; x < f.links + f.breite; ++x)
-                bild.setPixel(x, y, qRgb(f.farbe.r, f.farbe.g, f.farbe.b));
-    return bild;
+    for (const program_icon::Rect& f : program_icon::rects())
+        for (int y = f.top; y < f.top + f.height; ++y)
+            for (int x = f.left; x < f.left + f.width; ++x)
+                image.setPixel(x, y, qRgb(f.colour.r, f.colour.g, f.colour.b));
+    return image;
 }
 
 }  // namespace qtfront

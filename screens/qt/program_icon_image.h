@@ -4,7 +4,7 @@
 
 namespace qtfront {
 
-// The program's icon (see programmsymbol.h) as a 16 x 16 picture.
-QImage programmsymbolBild();
+// The program's icon (see program_icon.h) as a 16 x 16 picture.
+QImage programIconImage();
 
 }  // namespace qtfront

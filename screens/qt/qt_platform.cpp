@@ -8,20 +8,20 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
+#include "screens/qt/print_page.h"
 #include "screens/qt/qt_front_end.h"
-#include "screens/qt/seite_drucken.h"
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 #include "screens/toolkit/failure.h"
 
 namespace qtfront {
 
 namespace {
 
-QString titel(const std::string& title) {
-    return title.empty() ? QString::fromUtf8(QtPlatform::standardTitel) : anzeigeText(title);
+QString windowTitle(const std::string& title) {
+    return title.empty() ? QString::fromUtf8(QtPlatform::defaultTitle) : shownCaption(title);
 }
 
-QMessageBox::Icon symbol(int buttons) {
+QMessageBox::Icon icon(int buttons) {
     switch (buttons & 0x70) {
         case 16:
             return QMessageBox::Critical;
@@ -43,31 +43,31 @@ QWidget* QtPlatform::dialogParent() const {
 }
 
 int QtPlatform::messageBox(const std::string& text, int buttons, const std::string& title) {
-    QMessageBox box(symbol(buttons), titel(title), anzeigeText(text), QMessageBox::NoButton,
+    QMessageBox box(icon(buttons), windowTitle(title), shownCaption(text), QMessageBox::NoButton,
                     dialogParent());
     box.setTextFormat(Qt::PlainText);
-    QAbstractButton* ja = nullptr;
-    QAbstractButton* nein = nullptr;
-    if ((buttons & 7) == toolkit::ja_nein) {
-        ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-        nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(static_cast<QPushButton*>(ja));
-        box.setEscapeButton(nein);
+    QAbstractButton* yes = nullptr;
+    QAbstractButton* no = nullptr;
+    if ((buttons & 7) == toolkit::yes_no) {
+        yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        box.setDefaultButton(static_cast<QPushButton*>(yes));
+        box.setEscapeButton(no);
     } else {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }
     box.exec();
-    if (!ja) return toolkit::antwort_ok;
-    return box.clickedButton() == ja ? toolkit::antwort_ja : toolkit::antwort_nein;
+    if (!yes) return toolkit::answer_ok;
+    return box.clickedButton() == yes ? toolkit::answer_yes : toolkit::answer_no;
 }
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title) {
     QInputDialog dialog(dialogParent());
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(titel(title));
-    dialog.setLabelText(anzeigeText(prompt));
+    dialog.setWindowTitle(windowTitle(title));
+    dialog.setLabelText(shownCaption(prompt));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     dialog.setTextValue(QString());
@@ -77,26 +77,26 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 }
 
 void QtPlatform::printScreen(toolkit::Screen& screen) {
-    std::unique_ptr<Druckziel> ziel = druckziel_ ? druckziel_() : standardDrucker();
-    QWidget* fenster = frontEnd_ ? frontEnd_->window(screen) : nullptr;
-    if (!fenster) throw std::logic_error("Kein Fenster für " + screen.name());
+    std::unique_ptr<PrintTarget> target = printTarget_ ? printTarget_() : defaultPrinter();
+    QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
+    if (!window) throw std::logic_error("no window for " + screen.name());
 
-    const QString titel = anzeigeText(screen.caption());
-    QTemporaryDir ordner;
-    if (!ordner.isValid())
-        throw std::runtime_error("Kein temporärer Ordner für die Druckseite: " +
-                                 ordner.errorString().toStdString());
-    const QString datei = ordner.filePath(QStringLiteral("seite.pdf"));
+    const QString title = shownCaption(screen.caption());
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw std::runtime_error("no temporary folder for the printed page: " +
+                                 folder.errorString().toStdString());
+    const QString file = folder.filePath(QStringLiteral("seite.pdf"));
     {
-        QPdfWriter seite(datei);
-        seite.setTitle(titel);
-        seite.setCreator(QCoreApplication::applicationName());
-        seite.setPageLayout(ziel->seitenformat());
-        if (!seiteDrucken(*fenster, seite))
-            throw std::runtime_error("Die Druckseite ließ sich nicht anlegen: " +
-                                     datei.toStdString());
+        QPdfWriter page(file);
+        page.setTitle(title);
+        page.setCreator(QCoreApplication::applicationName());
+        page.setPageLayout(target->pageLayout());
+        if (!printPage(*window, page))
+            throw std::runtime_error("the printed page could not be created: " +
+                                     file.toStdString());
     }
-    ziel->senden(datei, titel);
+    target->send(file, title);
 }
 
 void QtPlatform::programEnded() {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "screens/qt/druckziel.h"
+#include "screens/qt/print_target.h"
 #include "screens/toolkit/platform.h"
 
 class QWidget;
@@ -17,7 +17,7 @@ class QtFrontEnd;
 class QtPlatform : public toolkit::Platform {
   public:
     // The title of a message box without one of its own.
-    static constexpr const char* standardTitel = "Sudoku";
+    static constexpr const char* defaultTitle = "Sudoku";
 
     // Tells where the screens' windows are: dialogs open over the visible one,
     // printing draws a screen's window.
@@ -25,8 +25,8 @@ class QtPlatform : public toolkit::Platform {
 
     // Where printed pages go: the system's default printer, looked up anew
     // for every page, unless a target of its own is set (tests).
-    using DruckzielQuelle = std::function<std::unique_ptr<Druckziel>()>;
-    void setDruckziel(DruckzielQuelle quelle) { druckziel_ = std::move(quelle); }
+    using PrintTargetSource = std::function<std::unique_ptr<PrintTarget>()>;
+    void setDruckziel(PrintTargetSource source) { printTarget_ = std::move(source); }
 
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
@@ -44,7 +44,7 @@ class QtPlatform : public toolkit::Platform {
     QWidget* dialogParent() const;
 
     QtFrontEnd* frontEnd_ = nullptr;
-    DruckzielQuelle druckziel_;
+    PrintTargetSource printTarget_;
     bool ended_ = false;
 };
 

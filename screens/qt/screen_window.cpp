@@ -4,21 +4,21 @@
 #include <QPixmap>
 
 #include "screens/qt/element_view_factory.h"
-#include "screens/qt/programmsymbol_bild.h"
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/program_icon_image.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
 ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
     setObjectName(QString::fromStdString(screen_.name()));
-    setWindowTitle(anzeigeText(screen_.caption()));
+    setWindowTitle(shownCaption(screen_.caption()));
     if (const auto& c = screen_.backColor()) {
         QPalette p = palette();
         p.setColor(QPalette::Window, QColor(c->r, c->g, c->b));
         setPalette(p);
         setAutoFillBackground(true);
     }
-    if (screen_.hasIcon()) setWindowIcon(fensterSymbol());
+    if (screen_.hasIcon()) setWindowIcon(windowIcon_());
     applySize();
     screen_.setObserver(this);
     if (screen_.loaded()) createViews();
@@ -42,11 +42,11 @@ void ScreenWindow::createViews() {
         views_.push_back(createElementView(*element, this));
         viewByElement_[element] = views_.back().get();
     }
-    QWidget* vorher = nullptr;
+    QWidget* before = nullptr;
     for (toolkit::Element* element : screen_.tabOrder()) {
         QWidget* w = widgetOf(*element);
-        if (vorher) setTabOrder(vorher, w);
-        vorher = w;
+        if (before) setTabOrder(before, w);
+        before = w;
     }
 }
 
@@ -67,7 +67,7 @@ void ScreenWindow::screenChanged(toolkit::Screen&, toolkit::ScreenProperty prope
             if (screen_.loaded()) createViews();
             break;
         case ScreenProperty::Caption:
-            setWindowTitle(anzeigeText(screen_.caption()));
+            setWindowTitle(shownCaption(screen_.caption()));
             break;
         case ScreenProperty::Visible:
             if (screen_.visible()) {
@@ -99,8 +99,8 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     screen_.closeRequested();
 }
 
-QIcon fensterSymbol() {
-    return QIcon(QPixmap::fromImage(programmsymbolBild()));
+QIcon windowIcon_() {
+    return QIcon(QPixmap::fromImage(programIconImage()));
 }
 
 }  // namespace qtfront

@@ -41,7 +41,7 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
     std::unordered_map<const toolkit::Element*, ElementView*> viewByElement_;
 };
 
-// The program's small window icon (see programmsymbol.h).
-QIcon fensterSymbol();
+// The program's small window icon (see program_icon.h).
+QIcon windowIcon_();
 
 }  // namespace qtfront

@@ -6,34 +6,34 @@
 #include <QMimeData>
 #include <QTextEdit>
 
-#include "screens/qt/tasten_weiterleitung.h"
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/key_forwarding.h"
+#include "screens/qt/units.h"
 
 namespace qtfront {
 
 namespace {
 
 // Shared key handling of the two edit widgets for a filtered box.
-template <class Basis>
-class GefiltertesFeld : public Basis {
+template <class Base>
+class FilteredField : public Base {
   public:
-    GefiltertesFeld(toolkit::Element& element, QWidget* parent) : Basis(parent), element_(element) {
+    FilteredField(toolkit::Element& element, QWidget* parent) : Base(parent), element_(element) {
         this->setAcceptDrops(false);
         this->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (tasteAnModell(*event, element_)) {
+        if (keyToModel(*event, element_)) {
             event->accept();
-        } else if (nurNavigation(*event)) {
-            Basis::keyPressEvent(event);
+        } else if (navigationOnly(*event)) {
+            Base::keyPressEvent(event);
         } else {
             event->accept();  // Delete, undo, redo, paste, cut: the model has no such keys
         }
     }
     void inputMethodEvent(QInputMethodEvent* event) override {
-        textAnModell(event->commitString(), element_);
+        textToModel(event->commitString(), element_);
         event->accept();
     }
     // No paste with the middle mouse button, no drops.
@@ -42,16 +42,16 @@ class GefiltertesFeld : public Basis {
             event->accept();
             return;
         }
-        Basis::mouseReleaseEvent(event);
+        Base::mouseReleaseEvent(event);
     }
 
   private:
     toolkit::Element& element_;
 };
 
-class GefilterteTextBox : public GefiltertesFeld<QTextEdit> {
+class FilteredTextEdit : public FilteredField<QTextEdit> {
   public:
-    using GefiltertesFeld::GefiltertesFeld;
+    using FilteredField::FilteredField;
 
   protected:
     bool canInsertFromMimeData(const QMimeData*) const override { return false; }
@@ -59,96 +59,96 @@ class GefilterteTextBox : public GefiltertesFeld<QTextEdit> {
 };
 
 // The edit widget for a box: one line or several, filtered or free.
-QWidget* neuesWidget(toolkit::Element& element, QWidget* parent) {
-    const bool gefiltert = static_cast<bool>(element.onKeyPress);
+QWidget* newWidget(toolkit::Element& element, QWidget* parent) {
+    const bool filtered = static_cast<bool>(element.onKeyPress);
     if (element.multiLine()) {
-        if (gefiltert) return new GefilterteTextBox(element, parent);
+        if (filtered) return new FilteredTextEdit(element, parent);
         return new QTextEdit(parent);
     }
-    if (gefiltert) return new GefiltertesFeld<QLineEdit>(element, parent);
+    if (filtered) return new FilteredField<QLineEdit>(element, parent);
     return new QLineEdit(parent);
 }
 
 }  // namespace
 
 TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
-    : ElementView(element, neuesWidget(element, parent)),
-      gefiltert_(static_cast<bool>(element.onKeyPress)),
-      mehrzeilig_(element.multiLine()) {
-    if (mehrzeilig_) {
-        feld_ = static_cast<QTextEdit*>(widget());
-        feld_->setAcceptRichText(false);
-        feld_->setTabChangesFocus(true);
-        feld_->setUndoRedoEnabled(!gefiltert_);
-        feld_->setLineWrapMode(QTextEdit::WidgetWidth);
-        feld_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        feld_->document()->setDocumentMargin(1);
-        watchMouse(feld_->viewport());
-        connect(feld_, &QTextEdit::textChanged, this, &TextBoxView::widgetTextGeaendert);
+    : ElementView(element, newWidget(element, parent)),
+      filtered_(static_cast<bool>(element.onKeyPress)),
+      multiLine_(element.multiLine()) {
+    if (multiLine_) {
+        field_ = static_cast<QTextEdit*>(widget());
+        field_->setAcceptRichText(false);
+        field_->setTabChangesFocus(true);
+        field_->setUndoRedoEnabled(!filtered_);
+        field_->setLineWrapMode(QTextEdit::WidgetWidth);
+        field_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        field_->document()->setDocumentMargin(1);
+        watchMouse(field_->viewport());
+        connect(field_, &QTextEdit::textChanged, this, &TextBoxView::widgetTextChanged);
     } else {
-        zeile_ = static_cast<QLineEdit*>(widget());
-        zeile_->setTextMargins(0, 0, 0, 0);
-        zeile_->setDragEnabled(false);
-        connect(zeile_, &QLineEdit::textChanged, this, &TextBoxView::widgetTextGeaendert);
+        line_ = static_cast<QLineEdit*>(widget());
+        line_->setTextMargins(0, 0, 0, 0);
+        line_->setDragEnabled(false);
+        connect(line_, &QLineEdit::textChanged, this, &TextBoxView::widgetTextChanged);
     }
 }
 
-std::string TextBoxView::angezeigterText() const {
-    return modellText(feld_ ? feld_->toPlainText() : zeile_->text());
+std::string TextBoxView::shownText() const {
+    return modelText(field_ ? field_->toPlainText() : line_->text());
 }
 
 void TextBoxView::applyText() {
-    if (angezeigterText() == element().text()) return;
-    uebernehmen_ = true;
-    const QString text = anzeigeText(element().text());
-    if (feld_)
-        feld_->setPlainText(text);
+    if (shownText() == element().text()) return;
+    taking_ = true;
+    const QString text = shownCaption(element().text());
+    if (field_)
+        field_->setPlainText(text);
     else
-        zeile_->setText(text);
-    uebernehmen_ = false;
+        line_->setText(text);
+    taking_ = false;
 }
 
-void TextBoxView::widgetTextGeaendert() {
-    if (uebernehmen_) return;
-    if (gefiltert_) {
+void TextBoxView::widgetTextChanged() {
+    if (taking_) return;
+    if (filtered_) {
         // Only the model writes into a filtered box: undo whatever changed it.
         applyText();
     } else {
-        const std::string text = angezeigterText();
+        const std::string text = shownText();
         if (text != element().text()) element().setText(text);
     }
 }
 
 void TextBoxView::applyLocked() {
-    if (feld_) {
-        feld_->setReadOnly(element().locked());
+    if (field_) {
+        field_->setReadOnly(element().locked());
         // A locked box still lets the user select and copy.
-        feld_->setTextInteractionFlags(element().locked() || gefiltert_
-                                           ? Qt::TextSelectableByMouse |
-                                                 Qt::TextSelectableByKeyboard
-                                           : Qt::TextEditorInteraction);
+        field_->setTextInteractionFlags(element().locked() || filtered_
+                                            ? Qt::TextSelectableByMouse |
+                                                  Qt::TextSelectableByKeyboard
+                                            : Qt::TextEditorInteraction);
     } else {
-        zeile_->setReadOnly(element().locked());
+        line_->setReadOnly(element().locked());
     }
 }
 
 void TextBoxView::applyAppearance() {
-    const bool zentriert = element().alignment() == toolkit::Alignment::Center;
-    if (feld_) {
-        QTextOption option = feld_->document()->defaultTextOption();
-        option.setAlignment(zentriert ? Qt::AlignHCenter : Qt::AlignLeft);
+    const bool centred = element().alignment() == toolkit::Alignment::Center;
+    if (field_) {
+        QTextOption option = field_->document()->defaultTextOption();
+        option.setAlignment(centred ? Qt::AlignHCenter : Qt::AlignLeft);
         // Blanks at a line's end count for the centring, so that every digit
         // of a candidate pad keeps its place when its neighbours are blanked.
         option.setFlags(option.flags() | QTextOption::IncludeTrailingSpaces);
-        feld_->document()->setDefaultTextOption(option);
-        feld_->setVerticalScrollBarPolicy(element().verticalScrollBar() ? Qt::ScrollBarAlwaysOn
-                                                                        : Qt::ScrollBarAlwaysOff);
+        field_->document()->setDefaultTextOption(option);
+        field_->setVerticalScrollBarPolicy(element().verticalScrollBar() ? Qt::ScrollBarAlwaysOn
+                                                                         : Qt::ScrollBarAlwaysOff);
     } else {
-        zeile_->setAlignment((zentriert ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        line_->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         // A filtered box shows whatever the model holds; the model keeps its
         // own length limit for typing.
-        if (!gefiltert_)
-            zeile_->setMaxLength(element().maxLength() > 0 ? element().maxLength() : 32767);
+        if (!filtered_)
+            line_->setMaxLength(element().maxLength() > 0 ? element().maxLength() : 32767);
     }
 }
 

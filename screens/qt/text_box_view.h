@@ -11,7 +11,7 @@ namespace qtfront {
 // (candidate pads, the explanation box).
 //
 // A box with a key filter in the model (a board cell) never edits itself:
-// every key press goes through the model (see tasten_weiterleitung.h), and
+// every key press goes through the model (see key_forwarding.h), and
 // paste, drag and drop, context menu and undo are off; should anything still
 // change the widget's text, it is put back to the model's at once. A box
 // without a key filter (a free text field) edits as usual, and every change
@@ -22,9 +22,9 @@ class TextBoxView : public ElementView {
     TextBoxView(toolkit::Element& element, QWidget* parent);
 
     // Whether the model filters this box's typing.
-    bool gefiltert() const { return gefiltert_; }
+    bool filtered() const { return filtered_; }
     // The text the widget shows, in the model's form (CR LF line breaks).
-    std::string angezeigterText() const;
+    std::string shownText() const;
 
   protected:
     void applyText() override;
@@ -33,13 +33,13 @@ class TextBoxView : public ElementView {
     void applyColors() override;
 
   private:
-    void widgetTextGeaendert();
+    void widgetTextChanged();
 
-    bool gefiltert_;
-    bool mehrzeilig_;
-    bool uebernehmen_ = false;  // the model's text is being applied
-    QLineEdit* zeile_ = nullptr;
-    QTextEdit* feld_ = nullptr;
+    bool filtered_;
+    bool multiLine_;
+    bool taking_ = false;  // the model's text is being applied
+    QLineEdit* line_ = nullptr;
+    QTextEdit* field_ = nullptr;
 };
 
 }  // namespace qtfront

@@ -1,4 +1,4 @@
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/units.h"
 
 #include <cmath>
 
@@ -8,21 +8,21 @@ int pixels(int twips, double dpi) {
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
-QString anzeigeText(const std::string& text) {
+QString shownCaption(const std::string& text) {
     QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
 }
 
-std::string modellText(const QString& text) {
+std::string modelText(const QString& text) {
     QString result = text;
     result.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     result.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     return result.toStdString();
 }
 
-QString schriftFamilie(const std::string& name) {
+QString fontFamily(const std::string& name) {
     // Lucida Handwriting: a flowing script face; URW's Z003 (a free Zapf
     // Chancery) is the closest script that Debian ships with the base fonts.
     if (name == "Lucida Handwriting") return QStringLiteral("Z003");
@@ -31,8 +31,8 @@ QString schriftFamilie(const std::string& name) {
     return QString::fromStdString(name);
 }
 
-QFont schrift(const toolkit::Font& font) {
-    QFont result(schriftFamilie(font.name));
+QFont qtFont(const toolkit::Font& font) {
+    QFont result(fontFamily(font.name));
     result.setPointSizeF(font.size);
     result.setBold(font.bold);
     result.setItalic(font.italic);

@@ -16,13 +16,13 @@ namespace qtfront {
 int pixels(int twips, double dpi);
 
 // The model's texts are UTF-8 with CR LF line breaks; Qt shows "\n".
-QString anzeigeText(const std::string& text);
+QString shownCaption(const std::string& text);
 // A widget's text back into the model's form (LF becomes CR LF).
-std::string modellText(const QString& text);
+std::string modelText(const QString& text);
 
 // The font family that stands in for a font name the program uses: the two
 // Windows fonts of the layout are not on Linux and get close free faces.
-QString schriftFamilie(const std::string& name);
-QFont schrift(const toolkit::Font& font);
+QString fontFamily(const std::string& name);
+QFont qtFont(const toolkit::Font& font);
 
 }  // namespace qtfront

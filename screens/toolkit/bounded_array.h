@@ -18,8 +18,7 @@ class BoundedArray {
 
   private:
     static std::size_t offset(int i) {
-        if (i < Lower || i > Upper)
-            throw Failure(fehler_index_ausserhalb, "Index außerhalb des gültigen Bereichs");
+        if (i < Lower || i > Upper) throw Failure(failure_subscript, "subscript out of range");
         return static_cast<std::size_t>(i - Lower);
     }
     std::array<T, Upper - Lower + 1> values_{};
@@ -36,7 +35,7 @@ class BoundedArray2 {
     static constexpr std::size_t size = Upper - Lower + 1;
     static std::size_t offset(int i, int j) {
         if (i < Lower || i > Upper || j < Lower || j > Upper)
-            throw Failure(fehler_index_ausserhalb, "Index außerhalb des gültigen Bereichs");
+            throw Failure(failure_subscript, "subscript out of range");
         return static_cast<std::size_t>(i - Lower) * size + static_cast<std::size_t>(j - Lower);
     }
     std::array<T, size * size> values_{};

@@ -13,11 +13,11 @@ ElementArray::ElementArray(Screen& screen, ElementKind kind, const std::string& 
 
 Element& ElementArray::operator()(int index) const {
     if (index < 0)
-        throw Failure(fehler_element_index_ungueltig,
-                      "Ungültiger Index " + std::to_string(index) + " für " + name_);
+        throw Failure(failure_element_index,
+                      "invalid index " + std::to_string(index) + " for " + name_);
     if (index > upperBound())
-        throw Failure(fehler_element_fehlt,
-                      "Element " + name_ + "(" + std::to_string(index) + ") fehlt");
+        throw Failure(failure_element_missing,
+                      "Element " + name_ + "(" + std::to_string(index) + ") is missing");
     return *elements_[static_cast<std::size_t>(index)];
 }
 

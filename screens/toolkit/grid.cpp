@@ -9,26 +9,26 @@ namespace toolkit {
 namespace {
 
 void checkValue(bool ok, const std::string& what) {
-    if (!ok) throw Failure(fehler_eigenschaftswert, "Ungültiger Eigenschaftswert: " + what);
+    if (!ok) throw Failure(failure_property_value, "invalid property value: " + what);
 }
 
 }  // namespace
 
 Grid::Grid(Screen& screen, std::string name, int rows, int cols)
     : Element(screen, ElementKind::Grid, std::move(name)) {
-    checkValue(rows >= 1 && cols >= 1, "Tabellengröße");
+    checkValue(rows >= 1 && cols >= 1, "grid size");
     resize(rows, cols);
 }
 
 void Grid::checkRow(int row) const {
     if (row < 0 || row >= rows_)
-        throw Failure(fehler_eigenschaftsindex,
+        throw Failure(failure_property_index,
                       "Zeile " + std::to_string(row) + " fehlt in " + fullName());
 }
 
 void Grid::checkCol(int col) const {
     if (col < 0 || col >= cols_)
-        throw Failure(fehler_eigenschaftsindex,
+        throw Failure(failure_property_index,
                       "Spalte " + std::to_string(col) + " fehlt in " + fullName());
 }
 
@@ -53,8 +53,8 @@ void Grid::resize(int rows, int cols) {
             cells[static_cast<std::size_t>(r * cols + c)] =
                 cells_[static_cast<std::size_t>(r * cols_ + c)];
     cells_ = std::move(cells);
-    rowHeights_.resize(static_cast<std::size_t>(rows), standard_zeilenhoehe);
-    colWidths_.resize(static_cast<std::size_t>(cols), standard_spaltenbreite);
+    rowHeights_.resize(static_cast<std::size_t>(rows), default_row_height);
+    colWidths_.resize(static_cast<std::size_t>(cols), default_column_width);
     rows_ = rows;
     cols_ = cols;
     row_ = std::min(row_, rows_ - 1);
@@ -62,14 +62,14 @@ void Grid::resize(int rows, int cols) {
 }
 
 void Grid::setRows(int rows) {
-    checkValue(rows >= 1, "Zeilenzahl " + std::to_string(rows));
+    checkValue(rows >= 1, "row count " + std::to_string(rows));
     if (rows == rows_) return;
     resize(rows, cols_);
     notify(Property::Grid);
 }
 
 void Grid::setCols(int cols) {
-    checkValue(cols >= 1, "Spaltenzahl " + std::to_string(cols));
+    checkValue(cols >= 1, "column count " + std::to_string(cols));
     if (cols == cols_) return;
     resize(rows_, cols);
     notify(Property::Grid);
@@ -82,7 +82,7 @@ int Grid::rowHeight(int row) const {
 
 void Grid::setRowHeight(int row, int twips) {
     checkRow(row);
-    checkValue(twips >= 0, "Zeilenhöhe " + std::to_string(twips));
+    checkValue(twips >= 0, "row height " + std::to_string(twips));
     int& height = rowHeights_[static_cast<std::size_t>(row)];
     if (height == twips) return;
     height = twips;
@@ -96,7 +96,7 @@ int Grid::colWidth(int col) const {
 
 void Grid::setColWidth(int col, int twips) {
     checkCol(col);
-    checkValue(twips >= 0, "Spaltenbreite " + std::to_string(twips));
+    checkValue(twips >= 0, "column width " + std::to_string(twips));
     int& width = colWidths_[static_cast<std::size_t>(col)];
     if (width == twips) return;
     width = twips;
@@ -125,7 +125,7 @@ void Grid::setCellBackColor(std::optional<Rgb> color) {
 }
 
 void Grid::setCellAlignment(int alignment) {
-    checkValue(alignment >= links_oben && alignment <= allgemein,
+    checkValue(alignment >= left_top && alignment <= general,
                "Ausrichtung " + std::to_string(alignment));
     GridCell& c = at(row_, col_);
     if (c.alignment == alignment) return;

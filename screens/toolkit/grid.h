@@ -10,24 +10,24 @@ namespace toolkit {
 
 // Alignment codes of a grid cell: horizontal third times three plus the
 // vertical third, as the grid's cell alignment counts them.
-enum Zellausrichtung : int {
-    links_oben = 0,
-    links_mitte = 1,
-    links_unten = 2,
-    mitte_oben = 3,
-    mitte_mitte = 4,  // centred horizontally and vertically
-    mitte_unten = 5,
-    rechts_oben = 6,
-    rechts_mitte = 7,
-    rechts_unten = 8,
-    allgemein = 9,  // the grid's default: text left, numbers right, centred vertically
+enum CellAlignment : int {
+    left_top = 0,
+    left_center = 1,
+    left_bottom = 2,
+    center_top = 3,
+    center_center = 4,  // centred horizontally and vertically
+    center_bottom = 5,
+    right_top = 6,
+    right_center = 7,
+    right_bottom = 8,
+    general = 9,  // the grid's default: text left, numbers right, centred vertically
 };
 
 // The contents and format of one grid cell.
 struct GridCell {
     std::string text;
     std::optional<Rgb> backColor;  // unset: the grid's normal background
-    int alignment = allgemein;
+    int alignment = general;
     bool bold = false;
     bool operator==(const GridCell&) const = default;
 };
@@ -40,8 +40,8 @@ struct GridCell {
 // cells it needs.
 class Grid : public Element {
   public:
-    static constexpr int standard_zeilenhoehe = 240;
-    static constexpr int standard_spaltenbreite = 960;
+    static constexpr int default_row_height = 240;
+    static constexpr int default_column_width = 960;
 
     Grid(Screen& screen, std::string name, int rows = 2, int cols = 2);
 

@@ -63,13 +63,13 @@ double val(std::string_view text) {
         if (exponent_digits) number += exponent;
     }
     double result = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(result)) throw Failure(fehler_ueberlauf, "Überlauf");
+    if (!std::isfinite(result)) throw Failure(failure_overflow, "overflow");
     return result;
 }
 
 Integer to_integer(double value) {
     double rounded = std::nearbyint(value);  // the default rounding mode rounds halves to even
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw Failure(fehler_ueberlauf, "Überlauf");
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw Failure(failure_overflow, "overflow");
     return static_cast<Integer>(rounded);
 }
 
@@ -77,15 +77,15 @@ Integer add(Integer a, int b) {
     return to_integer(static_cast<double>(a) + b);
 }
 
-std::string zahl_text(double value) {
+std::string number_text(double value) {
     if (value == 0.0) return "0";  // also for -0
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::string zahl_str(double value) {
-    std::string text = zahl_text(value);
+std::string number_str(double value) {
+    std::string text = number_text(value);
     return value < 0 ? text : " " + text;
 }
 

@@ -29,9 +29,9 @@ Integer to_integer(double value);
 Integer add(Integer a, int b);
 
 // A number as plain decimal text, without leading blank ("7", "12", "-3", "8.25").
-std::string zahl_text(double value);
+std::string number_text(double value);
 
 // A number with the sign position: a blank before non-negative numbers (" 23").
-std::string zahl_str(double value);
+std::string number_str(double value);
 
 }  // namespace toolkit

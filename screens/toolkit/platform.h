@@ -7,17 +7,17 @@ namespace toolkit {
 class Screen;
 
 // Message box buttons and icons, as button codes.
-enum Schaltflaechen : int {
-    nur_ok = 0,
-    ja_nein = 4,
-    ausrufezeichen = 48,
+enum Buttons : int {
+    ok_only = 0,
+    yes_no = 4,
+    exclamation = 48,
 };
 
 // Message box answers.
-enum Antwort : int {
-    antwort_ok = 1,
-    antwort_ja = 6,
-    antwort_nein = 7,
+enum Answer : int {
+    answer_ok = 1,
+    answer_yes = 6,
+    answer_no = 7,
 };
 
 // What the program needs from the machine beyond its screens: modal boxes,

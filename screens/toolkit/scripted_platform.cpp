@@ -29,15 +29,15 @@ std::string quoted(const std::string& text) {
 }
 
 int ScriptedPlatform::messageBox(const std::string& text, int buttons, const std::string& title) {
-    int answer = antwort_ok;
-    if ((buttons & 7) == ja_nein) {
-        answer = antwort_nein;
+    int answer = answer_ok;
+    if ((buttons & 7) == yes_no) {
+        answer = answer_no;
         if (!answers_.empty()) {
-            answer = answers_.front() ? antwort_ja : antwort_nein;
+            answer = answers_.front() ? answer_yes : answer_no;
             answers_.pop_front();
         }
     }
-    const char* word = answer == antwort_ja ? "yes" : answer == antwort_nein ? "no" : "ok";
+    const char* word = answer == answer_yes ? "yes" : answer == answer_no ? "no" : "ok";
     out_ << "message " << quoted(title) << ' ' << buttons << ' ' << quoted(text) << " -> " << word
          << '\n';
     return answer;
@@ -55,7 +55,7 @@ std::string ScriptedPlatform::inputBox(const std::string& prompt, const std::str
 }
 
 void ScriptedPlatform::printScreen(Screen& screen) {
-    if (!printer_) throw Failure(fehler_drucker, "Kein Standarddrucker");
+    if (!printer_) throw Failure(failure_printer, "no default printer");
     out_ << "printed " << screen.name() << '\n';
 }
 

@@ -8,90 +8,90 @@
 #   - the 16 x 16 icon and the SVG icon show the same pixels;
 #   - the installed program, started from an unrelated directory on the
 #     offscreen platform, shows its explanation text (its self-check, see
-#     app/selbstpruefung.h), and one in the working directory takes
+#     app/self_check.h), and one in the working directory takes
 #     precedence.
-# Usage: installation_pruefen.sh PREFIX [--verschoben]
-#   --verschoben  the installation is not where the program was built for:
+# Usage: check_installation.sh PREFIX [--moved]
+#   --moved  the installation is not where the program was built for:
 #                 its explanation file gets a marker line first, so that the
 #                 check shows that this very copy was found.
 set -euo pipefail
-quelle="$(cd "$(dirname "$0")/../.." && pwd)"
+source="$(cd "$(dirname "$0")/../.." && pwd)"
 prefix="$1"
-verschoben="${2:-}"
-paket=sudoku-assistent
+moved="${2:-}"
+package=sudoku-assistent
 
-fehler=0
-scheitern() { echo "FEHLER: $*" >&2; fehler=1; }
+failures=0
+fail_check() { echo "ERROR: $*" >&2; failures=1; }
 
 # The files, in their standard places.
-dateien=(
+installed_files=(
   bin/sudoku
   share/sudoku/sudoku_erkl.txt
-  share/applications/$paket.desktop
-  share/icons/hicolor/16x16/apps/$paket.png
-  share/icons/hicolor/scalable/apps/$paket.svg
+  share/applications/$package.desktop
+  share/icons/hicolor/16x16/apps/$package.png
+  share/icons/hicolor/scalable/apps/$package.svg
 )
-for d in "${dateien[@]}"; do
-  [ -f "$prefix/$d" ] || scheitern "$prefix/$d fehlt"
+for d in "${installed_files[@]}"; do
+  [ -f "$prefix/$d" ] || fail_check "$prefix/$d is missing"
 done
-[ $fehler -eq 0 ] || exit 1
-[ -x "$prefix/bin/sudoku" ] || scheitern "$prefix/bin/sudoku ist nicht ausführbar"
-cmp -s "$quelle/sudoku_erkl.txt" "$prefix/share/sudoku/sudoku_erkl.txt" ||
-  scheitern "die installierte Erklärung weicht von sudoku_erkl.txt ab"
+[ $failures -eq 0 ] || exit 1
+[ -x "$prefix/bin/sudoku" ] || fail_check "$prefix/bin/sudoku is not executable"
+cmp -s "$source/sudoku_erkl.txt" "$prefix/share/sudoku/sudoku_erkl.txt" ||
+  fail_check "the installed explanation differs from sudoku_erkl.txt"
 
 # The desktop entry.
-eintrag="$prefix/share/applications/$paket.desktop"
-desktop-file-validate "$eintrag" || scheitern "desktop-file-validate lehnt $eintrag ab"
-schluessel() { sed -n "s/^$1=//p" "$eintrag"; }
-[ "$(schluessel Exec)" = sudoku ] || scheitern "Exec ist nicht sudoku"
-[ "$(schluessel Icon)" = $paket ] || scheitern "Icon ist nicht $paket"
-[ "$(schluessel Categories)" = "Game;LogicGame;" ] || scheitern "Categories ist nicht Game;LogicGame;"
-[ -n "$(schluessel Name)" ] && [ -n "$(schluessel Comment)" ] || scheitern "Name oder Comment fehlt"
+entry="$prefix/share/applications/$package.desktop"
+desktop-file-validate "$entry" || fail_check "desktop-file-validate lehnt $entry ab"
+key() { sed -n "s/^$1=//p" "$entry"; }
+[ "$(key Exec)" = sudoku ] || fail_check "Exec is not sudoku"
+[ "$(key Icon)" = $package ] || fail_check "Icon is not $package"
+[ "$(key Categories)" = "Game;LogicGame;" ] || fail_check "Categories is not Game;LogicGame;"
+[ -n "$(key Name)" ] && [ -n "$(key Comment)" ] || fail_check "Name or Comment is missing"
 
 # The icon: a 16 x 16 PNG, and an SVG that renders to the same pixels.
-png="$prefix/share/icons/hicolor/16x16/apps/$paket.png"
-svg="$prefix/share/icons/hicolor/scalable/apps/$paket.svg"
-file -b "$png" | grep -q '^PNG image data, 16 x 16,' || scheitern "$png ist kein 16x16-PNG"
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
-rsvg-convert -w 16 -h 16 -o "$arbeit/svg.png" "$svg" || scheitern "rsvg-convert kann $svg nicht zeichnen"
-abweichend=$(compare -metric AE "$png" "$arbeit/svg.png" null: 2>&1 || true)
-[ "$abweichend" = 0 ] || scheitern "PNG und SVG des Symbols weichen in $abweichend Pixeln ab"
+png="$prefix/share/icons/hicolor/16x16/apps/$package.png"
+svg="$prefix/share/icons/hicolor/scalable/apps/$package.svg"
+file -b "$png" | grep -q '^PNG image data, 16 x 16,' || fail_check "$png is no 16x16 PNG"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+rsvg-convert -w 16 -h 16 -o "$work/svg.png" "$svg" || fail_check "rsvg-convert cannot draw $svg"
+differing=$(compare -metric AE "$png" "$work/svg.png" null: 2>&1 || true)
+[ "$differing" = 0 ] || fail_check "PNG and SVG of the icon differ in $differing pixels"
 
 # The installed program, started from a directory that has nothing to do
 # with it, shows its explanation text.
-erklaerung="$prefix/share/sudoku/sudoku_erkl.txt"
-if [ "$verschoben" = --verschoben ]; then
-  echo "Markierung dieser Installation" >>"$erklaerung"
+explanation="$prefix/share/sudoku/sudoku_erkl.txt"
+if [ "$moved" = --moved ]; then
+  echo "Markierung dieser Installation" >>"$explanation"
 fi
-erklaerung_zeigen() {
-  (cd "$arbeit/anderswo" &&
-    SUDOKU_SELBSTPRUEFUNG=erklaerung QT_QPA_PLATFORM=offscreen \
-      timeout 60 "$prefix/bin/sudoku" 2>"$arbeit/fehler.txt")
+show_explanation() {
+  (cd "$work/elsewhere" &&
+    SUDOKU_SELF_CHECK=explanation QT_QPA_PLATFORM=offscreen \
+      timeout 60 "$prefix/bin/sudoku" 2>"$work/errors.txt")
 }
-mkdir "$arbeit/anderswo"
-if erklaerung_zeigen >"$arbeit/gezeigt.txt"; then
+mkdir "$work/elsewhere"
+if show_explanation >"$work/shown.txt"; then
   # The box shows each line followed by a line break.
-  tr -d '\r' <"$erklaerung" >"$arbeit/erwartet.txt"
-  cmp -s "$arbeit/erwartet.txt" "$arbeit/gezeigt.txt" ||
-    scheitern "das installierte Programm zeigt nicht die installierte Erklärung"
+  tr -d '\r' <"$explanation" >"$work/expected.txt"
+  cmp -s "$work/expected.txt" "$work/shown.txt" ||
+    fail_check "the installed program does not show the installed explanation"
 else
-  scheitern "das installierte Programm findet seine Erklärung nicht: $(cat "$arbeit/fehler.txt")"
+  fail_check "the installed program does not find its explanation: $(cat "$work/errors.txt")"
 fi
-# A file in the working directory comes first, as it always did.
-printf 'Eigene Erklärung\r\nim Arbeitsordner\r\n' >"$arbeit/anderswo/sudoku_erkl.txt"
-if erklaerung_zeigen >"$arbeit/gezeigt.txt"; then
-  [ "$(cat "$arbeit/gezeigt.txt")" = "$(printf 'Eigene Erklärung\nim Arbeitsordner')" ] ||
-    scheitern "die Erklärung im Arbeitsordner geht nicht vor"
+# A file in the working directory comes first.
+printf 'Eigene Erklärung\r\nim Arbeitsordner\r\n' >"$work/elsewhere/sudoku_erkl.txt"
+if show_explanation >"$work/shown.txt"; then
+  [ "$(cat "$work/shown.txt")" = "$(printf 'Eigene Erklärung\nim Arbeitsordner')" ] ||
+    fail_check "the explanation in the working directory does not come first"
 else
-  scheitern "das installierte Programm zeigt die Erklärung im Arbeitsordner nicht"
+  fail_check "the installed program does not show the explanation in the working directory"
 fi
-if [ "$verschoben" = --verschoben ]; then
-  cp "$quelle/sudoku_erkl.txt" "$erklaerung"
+if [ "$moved" = --moved ]; then
+  cp "$source/sudoku_erkl.txt" "$explanation"
 fi
 
-if [ $fehler -ne 0 ]; then
-  echo "Installation unter $prefix: fehlerhaft" >&2
+if [ $failures -ne 0 ]; then
+  echo "installation in $prefix: faulty" >&2
   exit 1
 fi
-echo "Installation unter $prefix: alle Dateien an ihrem Platz, Desktop-Eintrag gültig, Erklärung gefunden"
+echo "installation in $prefix: every file in place, desktop entry valid, explanation found"

@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
 # Installs a build into a fresh prefix with `cmake --install` and checks it
-# there (installation_pruefen.sh). The prefix is not the one the program was
+# there (check_installation.sh). The prefix is not the one the program was
 # built for, so this also shows that a moved installation finds its
 # explanation text. Usage: installation.sh BUILD-DIR
 set -euo pipefail
-hier="$(cd "$(dirname "$0")" && pwd)"
-bau="$1"
-ziel=$(mktemp -d)
-trap 'rm -rf "$ziel"' EXIT
-cmake --install "$bau" --prefix "$ziel/verschoben" >/dev/null
+here="$(cd "$(dirname "$0")" && pwd)"
+build_dir="$1"
+target=$(mktemp -d)
+trap 'rm -rf "$target"' EXIT
+cmake --install "$build_dir" --prefix "$target/moved" >/dev/null
 # Only what the user needs: no test or build tools.
-ausser=$(cd "$ziel/verschoben" && find . -type f | sort | grep -v -x -e ./bin/sudoku \
+except=$(cd "$target/moved" && find . -type f | sort | grep -v -x -e ./bin/sudoku \
   -e ./share/sudoku/sudoku_erkl.txt -e ./share/applications/sudoku-assistent.desktop \
   -e ./share/icons/hicolor/16x16/apps/sudoku-assistent.png \
   -e ./share/icons/hicolor/scalable/apps/sudoku-assistent.svg || true)
-if [ -n "$ausser" ]; then
-  echo "FEHLER: unerwartet installiert: $ausser" >&2
+if [ -n "$except" ]; then
+  echo "ERROR: installed unexpectedly: $except" >&2
   exit 1
 fi
-"$hier/installation_pruefen.sh" "$ziel/verschoben" --verschoben
+"$here/check_installation.sh" "$target/moved" --moved

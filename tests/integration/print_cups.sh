@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Printing end to end. A private CUPS server gets Debian's virtual PDF
-# printer cups-pdf as its default printer (privater_cups.sh). The program's
-# screens on the real Qt platform (offscreen, test driver druck_cups_test)
+# printer cups-pdf as its default printer (private_cups.sh). The program's
+# screens on the real Qt platform (offscreen, test driver print_cups_test)
 # type a few digits and the header texts and print. One PDF page must arrive
 # with the digits in their grid cells, the header texts and the labels on it,
 # without the print screen's buttons, and with every line of the notes,
 # which only the lengthened notes field shows. Then a queue that rejects
 # jobs, and a stopped server, must both give the printer message.
 #
-#   tests/integration/druck_cups.sh [BUILD_DIR [PAGE_PNG]]
+#   tests/integration/print_cups.sh [BUILD_DIR [PAGE_PNG]]
 #
 # BUILD_DIR defaults to build/. PAGE_PNG: also save the printed page there
 # as an image (paths relative to the repository's root). Needs root. Exit
@@ -17,38 +17,38 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
-seitenbild=${2:-}
-treiber=$build/tests/integration/druck_cups_test
-source tests/integration/privater_cups.sh
+page_image=${2:-}
+driver=$build/tests/integration/print_cups_test
+source tests/integration/private_cups.sh
 
 skip() {
-  echo "SKIP druck_cups: $*" >&2
+  echo "SKIP print_cups: $*" >&2
   exit 77
 }
 fail() {
-  echo "FAIL druck_cups: $*" >&2
-  if [ -n "$CUPS_ORDNER" ] && [ -f "$CUPS_ORDNER/log/error_log" ]; then
+  echo "FAIL print_cups: $*" >&2
+  if [ -n "$CUPS_FOLDER" ] && [ -f "$CUPS_FOLDER/log/error_log" ]; then
     echo "--- CUPS errors:" >&2
-    grep -E '^E ' "$CUPS_ORDNER/log/error_log" | tail -20 >&2 || true
+    grep -E '^E ' "$CUPS_FOLDER/log/error_log" | tail -20 >&2 || true
   fi
   exit 1
 }
 
-[ -x "$treiber" ] || fail "$treiber is missing: build first"
-trap cups_beenden EXIT
+[ -x "$driver" ] || fail "$driver is missing: build first"
+trap cups_stop EXIT
 status=0
-cups_starten || status=$?
-[ "$status" -eq 77 ] && skip "$CUPS_GRUND"
-[ "$status" -eq 0 ] || fail "$CUPS_GRUND"
-D=$CUPS_ORDNER
+cups_start || status=$?
+[ "$status" -eq 77 ] && skip "$CUPS_ROOT"
+[ "$status" -eq 0 ] || fail "$CUPS_ROOT"
+D=$CUPS_FOLDER
 mkdir -p "$D/home"
 chmod 700 "$D/home"
 
-lauf() {
+run_driver() {
   local test=$1
   HOME=$D/home XDG_RUNTIME_DIR=$D/home QT_QPA_PLATFORM=offscreen \
-    SUDOKU_DRUCKTEST_DRUCKER=$CUPS_DRUCKER \
-    timeout 120 "$treiber" "$test" >"$D/log/$test.out" 2>&1 || {
+    SUDOKU_PRINT_TEST_PRINTER=$CUPS_PRINTER \
+    timeout 120 "$driver" "$test" >"$D/log/$test.out" 2>&1 || {
     cat "$D/log/$test.out" >&2
     fail "$test"
   }
@@ -59,54 +59,54 @@ lauf() {
 }
 
 # 1. A page reaches the printer.
-lauf eineSeiteGehtAnDenStandarddrucker
-cups_warten 600 cups_fertig || fail "no page arrived within 60 s"
-[ "$(cups_seiten)" -eq 1 ] || fail "$(cups_seiten) files arrived instead of one"
-seite=$(find "$CUPS_SEITEN" -name '*.pdf')
-seitenzahl=$(pdfinfo "$seite" | awk '/^Pages:/ { print $2 }')
-[ "$seitenzahl" = 1 ] || fail "the PDF has $seitenzahl pages instead of one"
-pdftotext "$seite" "$D/seite.txt"
+run_driver aPageGoesToTheDefaultPrinter
+cups_wait 600 cups_ready || fail "no page arrived within 60 s"
+[ "$(cups_pages)" -eq 1 ] || fail "$(cups_pages) files arrived instead of one"
+page=$(find "$CUPS_PAGES" -name '*.pdf')
+page_count=$(pdfinfo "$page" | awk '/^Pages:/ { print $2 }')
+[ "$page_count" = 1 ] || fail "the PDF has $page_count pages instead of one"
+pdftotext "$page" "$D/page.txt"
 for text in "Geben Sie, falls gewünscht, folgende Informationen ein!" \
   "Bezeichnung / Nr. des Rätsels" "Name des Autors / Rätsellösers" \
   "Datum / Uhrzeit der Erstellung" "Zusätzliche Anmerkungen" \
   "Rätsel aus der Zeitung" "Erika Mustermann" "Montag Abend" \
   "Notiz eins" "Notiz dreizehn"; do
-  grep -qF "$text" "$D/seite.txt" || fail "\"$text\" is not on the page: $(tr '\n' '|' <"$D/seite.txt")"
+  grep -qF "$text" "$D/page.txt" || fail "\"$text\" is not on the page: $(tr '\n' '|' <"$D/page.txt")"
 done
 for text in Drucken Zurück; do
-  ! grep -qF "$text" "$D/seite.txt" || fail "the button \"$text\" is on the page"
+  ! grep -qF "$text" "$D/page.txt" || fail "the button \"$text\" is on the page"
 done
 # The digits where the grid has them: givens 5 and 3 in the top row's first
 # two cells, own entries 4 in the centre cell and 9 in the bottom-right one;
 # no other digit on the page. Positions from pdftotext's word boxes, in
 # units of one cell (the distance from the 5 to the 3).
-pdftotext -bbox "$seite" "$D/seite.html"
-ziffern=$(sed -nE 's/.*xMin="([0-9.]+)" yMin="([0-9.]+)".*>([0-9]+)<\/word>.*/\3 \1 \2/p' "$D/seite.html")
-lage=$(awk '
+pdftotext -bbox "$page" "$D/page.html"
+digits=$(sed -nE 's/.*xMin="([0-9.]+)" yMin="([0-9.]+)".*>([0-9]+)<\/word>.*/\3 \1 \2/p' "$D/page.html")
+placement=$(awk '
   { z[NR] = $1; x[NR] = $2; y[NR] = $3 }
   END {
     if (NR != 4) { print NR " digits"; exit }
-    zelle = x[2] - x[1]
-    if (zelle <= 0) { print "no cell width"; exit }
+    cell = x[2] - x[1]
+    if (cell <= 0) { print "no cell width"; exit }
     for (i = 1; i <= 4; i++)
-      printf "%s(%d,%d) ", z[i], int((y[i] - y[1]) / zelle + 0.5), int((x[i] - x[1]) / zelle + 0.5)
-  }' <<<"$ziffern")
-[ "$lage" = "5(0,0) 3(0,1) 4(4,4) 9(8,8) " ] ||
-  fail "the digits stand at \"$lage\" instead of \"5(0,0) 3(0,1) 4(4,4) 9(8,8) \" (row, column)"
-if [ -n "$seitenbild" ]; then
-  pdftoppm -png -r 60 -singlefile "$seite" "${seitenbild%.png}" || fail "pdftoppm"
+      printf "%s(%d,%d) ", z[i], int((y[i] - y[1]) / cell + 0.5), int((x[i] - x[1]) / cell + 0.5)
+  }' <<<"$digits")
+[ "$placement" = "5(0,0) 3(0,1) 4(4,4) 9(8,8) " ] ||
+  fail "the digits stand at \"$placement\" instead of \"5(0,0) 3(0,1) 4(4,4) 9(8,8) \" (row, column)"
+if [ -n "$page_image" ]; then
+  pdftoppm -png -r 60 -singlefile "$page" "${page_image%.png}" || fail "pdftoppm"
 fi
 
 # 2. A queue that rejects jobs: the printer message, no page.
-cupsreject "$CUPS_DRUCKER"
-lauf derDruckerfehlerWirdGemeldet
-cupsaccept "$CUPS_DRUCKER"
+cupsreject "$CUPS_PRINTER"
+run_driver thePrinterFailureIsReported
+cupsaccept "$CUPS_PRINTER"
 sleep 1
-[ "$(cups_seiten)" -eq 1 ] || fail "a rejected job left a page"
+[ "$(cups_pages)" -eq 1 ] || fail "a rejected job left a page"
 
 # 3. No server, no printer: the printer message.
-cups_anhalten
-lauf derDruckerfehlerWirdGemeldet
+cups_stop_queue
+run_driver thePrinterFailureIsReported
 
-echo "PASS druck_cups: one page with the digits in their cells and the header texts;" \
+echo "PASS print_cups: one page with the digits in their cells and the header texts;" \
   "a rejected job and a stopped server give the printer message"

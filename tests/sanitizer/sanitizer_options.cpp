@@ -20,6 +20,6 @@ const char* __ubsan_default_options() {
 // Leaks of system libraries that Qt uses are listed, with their reasons, in
 // the suppressions file; its path is fixed at configure time.
 const char* __lsan_default_options() {
-    return "suppressions=" SUDOKU_LSAN_UNTERDRUECKUNGEN;
+    return "suppressions=" SUDOKU_LSAN_SUPPRESSIONS;
 }
 }

@@ -10,67 +10,67 @@
 #include <string>
 #include <vector>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
 
 namespace {
 
 // A headless platform that also notes what cell 23 and the shared
 // variables of the change handling held while each message box was open.
-class BeobachtendePlattform : public toolkit::ScriptedPlatform {
+class WatchingPlatform : public toolkit::ScriptedPlatform {
   public:
     using ScriptedPlatform::ScriptedPlatform;
-    Programm* programm = nullptr;
-    struct Moment {
-        std::string zelle, zl;
+    Program* program = nullptr;
+    struct Snapshot {
+        std::string cell, zl;
         int z, alt_z;
     };
-    std::vector<Moment> momente;
+    std::vector<Snapshot> snapshots;
 
     int messageBox(const std::string& text, int buttons, const std::string& title) override {
-        if (programm && programm->main.loaded()) {
-            frm_sudoku_main& m = programm->main;
-            momente.push_back({m.txt_m(23).text(), m.zl, m.z, m.alt_z});
+        if (program && program->main.loaded()) {
+            frm_sudoku_main& m = program->main;
+            snapshots.push_back({m.txt_m(23).text(), m.zl, m.z, m.alt_z});
         }
         return ScriptedPlatform::messageBox(text, buttons, title);
     }
 };
 
-struct BrettLogik : ::testing::Test {
-    std::ostringstream ausgabe;
-    BeobachtendePlattform plattform{ausgabe};
-    std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
-    frm_sudoku_main& main = programm->main;
+struct BoardLogic : ::testing::Test {
+    std::ostringstream output;
+    WatchingPlatform platform{output};
+    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
+    frm_sudoku_main& main = program->main;
 
     void SetUp() override {
-        plattform.programm = programm.get();
-        programm->starten();
-        programm->start.cmd_start.click();
+        platform.program = program.get();
+        program->start_program();
+        program->start.cmd_start.click();
     }
 
-    void tippen(int zelle, char ziffer) {
-        main.setFocus(main.txt_m(zelle));
-        main.txt_m(zelle).pressKey(ziffer);
+    void type_text(int cell, char digit) {
+        main.setFocus(main.txt_m(cell));
+        main.txt_m(cell).pressKey(digit);
     }
 
     // Puts text into a cell the way no user can: without its change handling.
-    void unbemerkt_setzen(int zelle, const std::string& text) {
-        auto handler = std::move(main.txt_m(zelle).onChange);
-        main.txt_m(zelle).onChange = nullptr;
-        main.txt_m(zelle).setText(text);
-        main.txt_m(zelle).onChange = std::move(handler);
+    void set_silently(int cell, const std::string& text) {
+        auto handler = std::move(main.txt_m(cell).onChange);
+        main.txt_m(cell).onChange = nullptr;
+        main.txt_m(cell).setText(text);
+        main.txt_m(cell).onChange = std::move(handler);
     }
 };
 
 }  // namespace
 
-TEST_F(BrettLogik, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
-    tippen(27, '5');
-    tippen(23, '5');
+TEST_F(BoardLogic, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
+    type_text(27, '5');
+    type_text(23, '5');
 
-    ASSERT_EQ(plattform.momente.size(), 1u);
-    const auto& moment = plattform.momente[0];
-    EXPECT_EQ(moment.zelle, "!");
+    ASSERT_EQ(platform.snapshots.size(), 1u);
+    const auto& moment = platform.snapshots[0];
+    EXPECT_EQ(moment.cell, "!");
     // The nested handling of "!" has already run and overwritten the shared
     // variables; the refused digit survives in alt_z.
     EXPECT_EQ(moment.zl, "!");
@@ -82,49 +82,49 @@ TEST_F(BrettLogik, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter
     EXPECT_EQ(main.back, 1);
     EXPECT_EQ(main.zl, "");
     EXPECT_EQ(
-        ausgabe.str(),
+        output.str(),
         "message \"\" 0 \"Die Zahl  5 ist in der waagrechten Reihe schon vorhanden!\" -> ok\n");
 }
 
-TEST_F(BrettLogik, OnlyOneToNineCountAsDigits) {
+TEST_F(BoardLogic, OnlyOneToNineCountAsDigits) {
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(d)), -1);
-    for (int wert : {0, -1, -9, -32768})
-        EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(wert)), 0);
+    for (int value : {0, -1, -9, -32768})
+        EXPECT_EQ(main.nur_ziffern(static_cast<toolkit::Integer>(value)), 0);
     // The test looks at the first character of the number only.
     EXPECT_EQ(main.nur_ziffern(12), -1);
 }
 
-TEST_F(BrettLogik, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutAsking) {
+TEST_F(BoardLogic, DigitInTheSpareCellWhileReadingAFileEndsTheProgramWithoutAsking) {
     main.Einlesen = -1;
     main.txt_m(0).setText("5");
 
-    EXPECT_EQ(ausgabe.str(),
+    EXPECT_EQ(output.str(),
               "message \"Achtung!\" 0 \"Die einzulesende Datei wurde beschädigt oder unzulässig "
               "geändert! Das Programm wird daher beendet.\" -> ok\nended\n");
     EXPECT_EQ(main.beenden, -1);
-    EXPECT_TRUE(programm->app.ended());
+    EXPECT_TRUE(program->app.ended());
     EXPECT_EQ(main.back, 0);
     EXPECT_EQ(main.lbl_erkl(4).text(), "");
 }
 
-TEST_F(BrettLogik, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
+TEST_F(BoardLogic, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
     main.txt_m(0).setText("5");
 
-    EXPECT_EQ(ausgabe.str(), "");
+    EXPECT_EQ(output.str(), "");
     EXPECT_EQ(main.beenden, 0);
-    EXPECT_FALSE(programm->app.ended());
+    EXPECT_FALSE(program->app.ended());
     EXPECT_EQ(main.back, 0);
     EXPECT_FALSE(main.txt_m(0).locked());
 }
 
-TEST_F(BrettLogik, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
+TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     // A cell text that is no valid number makes the check fail in the row
     // walk, after the column has been walked.
-    unbemerkt_setzen(2, "9e999");
+    set_silently(2, "9e999");
 
     // Nothing found before the failure: the digit is accepted.
-    tippen(1, '5');
-    EXPECT_EQ(ausgabe.str(), "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n");
+    type_text(1, '5');
+    EXPECT_EQ(output.str(), "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n");
     EXPECT_EQ(main.txt_m(1).text(), "5");
     EXPECT_TRUE(main.txt_m(1).locked());
     EXPECT_EQ(main.back, 1);
@@ -134,25 +134,25 @@ TEST_F(BrettLogik, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     EXPECT_EQ(main.lbl_q(5).text(), "");
     EXPECT_EQ(main.zug_quadrat(1, 5), 5);
     EXPECT_EQ(main.txt_c(21).text(), "1 2 3\r\n4   6\r\n7 8 9");
-    ausgabe.str("");
+    output.str("");
 
     // A 5 in the column was found before the failure: the digit is refused.
-    unbemerkt_setzen(20, "9e999");
-    tippen(19, '5');
+    set_silently(20, "9e999");
+    type_text(19, '5');
     EXPECT_EQ(
-        ausgabe.str(),
+        output.str(),
         "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n"
         "message \"\" 0 \"Die Zahl  5 ist in der senkrechten Reihe schon vorhanden!\" -> ok\n");
     EXPECT_EQ(main.txt_m(19).text(), "");
     EXPECT_EQ(main.back, 1);
-    EXPECT_FALSE(programm->app.ended());
+    EXPECT_FALSE(program->app.ended());
 }
 
-TEST_F(BrettLogik, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
+TEST_F(BoardLogic, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
     // What a puzzle file whose move section begins with "!" leaves behind:
     // move 1 has no cell, move 2 is a real one.
-    tippen(5, '3');
-    tippen(7, '8');
+    type_text(5, '3');
+    type_text(7, '8');
     main.zug_feld(1) = 0;
     main.cmd_back.click();
     main.cmd_back.click();
@@ -164,10 +164,10 @@ TEST_F(BrettLogik, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
     EXPECT_FALSE(main.cmd_back.enabled());
 }
 
-TEST_F(BrettLogik, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain) {
-    tippen(1, '4');
+TEST_F(BoardLogic, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain) {
+    type_text(1, '4');
     main.nicht_neu = -1;
-    programm->start.Reihen = 0;
+    program->start.Reihen = 0;
     main.sud_main_manager();
 
     EXPECT_EQ(main.nicht_neu, 0);
@@ -189,8 +189,8 @@ TEST_F(BrettLogik, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain
     EXPECT_EQ(main.lbl_erkl(4).text(), "1");
 }
 
-TEST_F(BrettLogik, AnyFlagValueButZeroShowsItsDisplay) {
-    frm_sudoku_start& start = programm->start;
+TEST_F(BoardLogic, AnyFlagValueButZeroShowsItsDisplay) {
+    frm_sudoku_start& start = program->start;
     start.Spalten = 1;
     start.Reihen = 0;
     start.Quadr = -2;
@@ -209,11 +209,11 @@ TEST_F(BrettLogik, AnyFlagValueButZeroShowsItsDisplay) {
     EXPECT_FALSE(main.lbl_c(0).visible());
 }
 
-TEST_F(BrettLogik, NoMarkBeyondZWhenAFileBroughtAllTwentySixLetters) {
+TEST_F(BoardLogic, NoMarkBeyondZWhenAFileBroughtAllTwentySixLetters) {
     // Rows 1 to 3 of a solved board; marks "a" to "z" on cells 1 to 26 as a
     // puzzle file lays them, without counting them in mark.
-    const char* ziffern = "123456789456789123789123456";
-    for (int k = 1; k <= 27; ++k) tippen(k, ziffern[k - 1]);
+    const char* digits = "123456789456789123789123456";
+    for (int k = 1; k <= 27; ++k) type_text(k, digits[k - 1]);
     for (int k = 1; k <= 26; ++k) {
         main.markierung(k) = std::string(1, static_cast<char>('a' + k - 1));
         main.lbl_c(k).setText(main.markierung(k));

@@ -6,44 +6,44 @@
 #include <fstream>
 #include <sstream>
 
-#include "screens/erklaerung.h"
-#include "screens/programm.h"
+#include "screens/explanation.h"
+#include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
 
 namespace {
 
-std::string erklaerungstext() {
-    std::ifstream datei(std::string(SUDOKU_QUELLORDNER) + "/sudoku_erkl.txt", std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << datei.rdbuf();
-    return inhalt.str();
+std::string explanation_text() {
+    std::ifstream file(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt", std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
 }
 
 }  // namespace
 
-TEST(Erklaerungstext, IstUtf8UndEndetJedeZeileMitCrLf) {
-    const std::string roh = erklaerungstext();
-    ASSERT_FALSE(roh.empty());
-    const std::string text = erklaerung::aufbereiten(roh);
+TEST(ExplanationText, IsUtf8AndEndsEveryLineWithCrLf) {
+    const std::string raw = explanation_text();
+    ASSERT_FALSE(raw.empty());
+    const std::string text = explanation::prepare(raw);
     // Read as UTF-8, not as Windows-1252: the umlauts come through unchanged.
     EXPECT_NE(text.find("Häkchen"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
 
-TEST(Erklaerungstext, NenntJedeBeschriftungDerKnoepfeUndKontrollkaestchen) {
-    const std::string text = erklaerungstext();
-    std::ostringstream ausgabe;
-    toolkit::ScriptedPlatform plattform(ausgabe);
-    auto programm = std::make_unique<Programm>(plattform);
+TEST(ExplanationText, NamesEveryCaptionOfTheButtonsAndCheckBoxes) {
+    const std::string text = explanation_text();
+    std::ostringstream output;
+    toolkit::ScriptedPlatform platform(output);
+    auto program = std::make_unique<Program>(platform);
 
     // The captions the program's buttons take while it runs.
-    std::vector<std::string> beschriftungen = {"Fortsetzen", "Zurück", "Vorgabe beenden"};
-    for (toolkit::Screen* screen : programm->app.screens())
+    std::vector<std::string> captions = {"Fortsetzen", "Zurück", "Vorgabe beenden"};
+    for (toolkit::Screen* screen : program->app.screens())
         for (toolkit::Element* e : screen->elements())
             if (e->kind() == toolkit::ElementKind::Button ||
                 e->kind() == toolkit::ElementKind::CheckBox)
-                beschriftungen.push_back(e->text());
-    for (std::string b : beschriftungen) {
+                captions.push_back(e->text());
+    for (std::string b : captions) {
         while (!b.empty() && b.back() == ' ') b.pop_back();  // "Zurück " on the print screen
         EXPECT_NE(text.find(b), std::string::npos) << b;
     }

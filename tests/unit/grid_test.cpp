@@ -13,9 +13,9 @@ using namespace toolkit;
 
 namespace {
 
-struct Beobachter : ElementObserver {
-    std::vector<Property> meldungen;
-    void elementChanged(Element&, Property property) override { meldungen.push_back(property); }
+struct Watcher : ElementObserver {
+    std::vector<Property> messages;
+    void elementChanged(Element&, Property property) override { messages.push_back(property); }
 };
 
 struct GridTest : ::testing::Test {
@@ -26,9 +26,9 @@ struct GridTest : ::testing::Test {
     Grid grid{screen, "flx", 3, 4};
 };
 
-int fehlernummer(const std::function<void()>& aktion) {
+int failure_number(const std::function<void()>& action) {
     try {
-        aktion();
+        action();
     } catch (const Failure& f) {
         return f.number();
     }
@@ -43,21 +43,21 @@ TEST_F(GridTest, FormatsGoToTheCurrentCellOnlyAndTextsToTheirOwnCell) {
     grid.setCol(1);
     grid.setCellBackColor(Rgb{225, 225, 225});
     grid.setCellFontBold(true);
-    grid.setCellAlignment(mitte_mitte);
+    grid.setCellAlignment(center_center);
     grid.setTextMatrix(0, 3, "7");
 
-    const GridCell& formatiert = grid.cell(2, 1);
-    EXPECT_EQ(formatiert.backColor, (Rgb{225, 225, 225}));
-    EXPECT_TRUE(formatiert.bold);
-    EXPECT_EQ(formatiert.alignment, mitte_mitte);
-    EXPECT_EQ(formatiert.text, "");
+    const GridCell& formatted = grid.cell(2, 1);
+    EXPECT_EQ(formatted.backColor, (Rgb{225, 225, 225}));
+    EXPECT_TRUE(formatted.bold);
+    EXPECT_EQ(formatted.alignment, center_center);
+    EXPECT_EQ(formatted.text, "");
     EXPECT_EQ(grid.textMatrix(0, 3), "7");
 
     // The transposed cell and the neighbours keep the defaults.
     for (auto [r, c] : {std::pair{1, 2}, {2, 0}, {2, 2}, {1, 1}, {0, 3}}) {
         EXPECT_FALSE(grid.cell(r, c).backColor) << r << "," << c;
         EXPECT_FALSE(grid.cell(r, c).bold) << r << "," << c;
-        EXPECT_EQ(grid.cell(r, c).alignment, allgemein) << r << "," << c;
+        EXPECT_EQ(grid.cell(r, c).alignment, general) << r << "," << c;
     }
 
     // The format getters read the current cell.
@@ -66,7 +66,7 @@ TEST_F(GridTest, FormatsGoToTheCurrentCellOnlyAndTextsToTheirOwnCell) {
     EXPECT_FALSE(grid.cellBackColor());
     grid.setRow(2);
     EXPECT_TRUE(grid.cellFontBold());
-    EXPECT_EQ(grid.cellAlignment(), mitte_mitte);
+    EXPECT_EQ(grid.cellAlignment(), center_center);
     grid.setCellBackColor(std::nullopt);
     EXPECT_FALSE(grid.cell(2, 1).backColor);
 }
@@ -74,11 +74,11 @@ TEST_F(GridTest, FormatsGoToTheCurrentCellOnlyAndTextsToTheirOwnCell) {
 TEST_F(GridTest, SizesAreKeptPerRowAndColumn) {
     grid.setRowHeight(1, 475);
     grid.setColWidth(3, 500);
-    EXPECT_EQ(grid.rowHeight(0), Grid::standard_zeilenhoehe);
+    EXPECT_EQ(grid.rowHeight(0), Grid::default_row_height);
     EXPECT_EQ(grid.rowHeight(1), 475);
-    EXPECT_EQ(grid.rowHeight(2), Grid::standard_zeilenhoehe);
+    EXPECT_EQ(grid.rowHeight(2), Grid::default_row_height);
     EXPECT_EQ(grid.colWidth(3), 500);
-    EXPECT_EQ(grid.colWidth(2), Grid::standard_spaltenbreite);
+    EXPECT_EQ(grid.colWidth(2), Grid::default_column_width);
 }
 
 TEST_F(GridTest, ResizingKeepsTheRemainingCellsAndMovesTheCurrentCellInside) {
@@ -104,60 +104,60 @@ TEST_F(GridTest, ResizingKeepsTheRemainingCellsAndMovesTheCurrentCellInside) {
     // Cells that were cut off come back empty.
     EXPECT_EQ(grid.textMatrix(2, 3), "");
     EXPECT_FALSE(grid.cell(2, 3).bold);
-    EXPECT_EQ(grid.rowHeight(4), Grid::standard_zeilenhoehe);
-    EXPECT_EQ(grid.colWidth(5), Grid::standard_spaltenbreite);
+    EXPECT_EQ(grid.rowHeight(4), Grid::default_row_height);
+    EXPECT_EQ(grid.colWidth(5), Grid::default_column_width);
 }
 
 TEST_F(GridTest, IndexesOutsideTheTableAndInvalidValuesRaiseTheirFailures) {
     // 3 rows (0-2), 4 columns (0-3).
-    EXPECT_EQ(fehlernummer([&] { grid.setRow(3); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.setRow(-1); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.setCol(4); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.setTextMatrix(3, 0, "x"); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.textMatrix(0, 4); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.setRowHeight(3, 100); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.colWidth(-1); }), fehler_eigenschaftsindex);
-    EXPECT_EQ(fehlernummer([&] { grid.setCellAlignment(10); }), fehler_eigenschaftswert);
-    EXPECT_EQ(fehlernummer([&] { grid.setCellAlignment(-1); }), fehler_eigenschaftswert);
-    EXPECT_EQ(fehlernummer([&] { grid.setRowHeight(0, -1); }), fehler_eigenschaftswert);
-    EXPECT_EQ(fehlernummer([&] { grid.setRows(0); }), fehler_eigenschaftswert);
-    EXPECT_EQ(fehlernummer([&] { grid.setCols(-2); }), fehler_eigenschaftswert);
+    EXPECT_EQ(failure_number([&] { grid.setRow(3); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.setRow(-1); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.setCol(4); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.setTextMatrix(3, 0, "x"); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.textMatrix(0, 4); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.setRowHeight(3, 100); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.colWidth(-1); }), failure_property_index);
+    EXPECT_EQ(failure_number([&] { grid.setCellAlignment(10); }), failure_property_value);
+    EXPECT_EQ(failure_number([&] { grid.setCellAlignment(-1); }), failure_property_value);
+    EXPECT_EQ(failure_number([&] { grid.setRowHeight(0, -1); }), failure_property_value);
+    EXPECT_EQ(failure_number([&] { grid.setRows(0); }), failure_property_value);
+    EXPECT_EQ(failure_number([&] { grid.setCols(-2); }), failure_property_value);
     // A failed call changes nothing.
     EXPECT_EQ(grid.row(), 0);
     EXPECT_EQ(grid.rows(), 3);
     EXPECT_EQ(grid.cols(), 4);
-    EXPECT_EQ(grid.cellAlignment(), allgemein);
-    EXPECT_EQ(grid.rowHeight(0), Grid::standard_zeilenhoehe);
+    EXPECT_EQ(grid.cellAlignment(), general);
+    EXPECT_EQ(grid.rowHeight(0), Grid::default_row_height);
 }
 
 TEST_F(GridTest, EveryChangeTellsTheObserverOnceAndNothingElseDoes) {
-    Beobachter beobachter;
-    grid.setObserver(&beobachter);
-    auto meldungen_nach = [&](const std::function<void()>& aktion) {
-        beobachter.meldungen.clear();
-        aktion();
-        return beobachter.meldungen;
+    Watcher watcher;
+    grid.setObserver(&watcher);
+    auto reports_after = [&](const std::function<void()>& action) {
+        watcher.messages.clear();
+        action();
+        return watcher.messages;
     };
-    const std::vector<Property> eine{Property::Grid};
-    const std::vector<Property> keine;
+    const std::vector<Property> one{Property::Grid};
+    const std::vector<Property> none_;
 
-    EXPECT_EQ(meldungen_nach([&] { grid.setRow(1); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setRow(1); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCol(2); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellFontBold(true); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellFontBold(true); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellAlignment(mitte_mitte); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCellAlignment(mitte_mitte); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setTextMatrix(2, 3, "9"); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setTextMatrix(2, 3, "9"); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setRowHeight(0, 475); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setColWidth(0, 475); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setColWidth(0, 475); }), keine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setRows(9); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCols(9); }), eine);
-    EXPECT_EQ(meldungen_nach([&] { grid.setCols(9); }), keine);
+    EXPECT_EQ(reports_after([&] { grid.setRow(1); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setRow(1); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setCol(2); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setCellFontBold(true); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCellFontBold(true); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setCellAlignment(center_center); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCellAlignment(center_center); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setTextMatrix(2, 3, "9"); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setTextMatrix(2, 3, "9"); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setRowHeight(0, 475); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setColWidth(0, 475); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setColWidth(0, 475); }), none_);
+    EXPECT_EQ(reports_after([&] { grid.setRows(9); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCols(9); }), one);
+    EXPECT_EQ(reports_after([&] { grid.setCols(9); }), none_);
     // A refused value is no change.
-    EXPECT_EQ(meldungen_nach([&] { fehlernummer([&] { grid.setRow(9); }); }), keine);
+    EXPECT_EQ(reports_after([&] { failure_number([&] { grid.setRow(9); }); }), none_);
 }

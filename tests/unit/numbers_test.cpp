@@ -51,7 +51,7 @@ TEST(ToInteger, OverflowsOutsideSixteenBits) {
             to_integer(tooLarge);
             FAIL() << tooLarge << " did not overflow";
         } catch (const Failure& failure) {
-            EXPECT_EQ(failure.number(), fehler_ueberlauf);
+            EXPECT_EQ(failure.number(), failure_overflow);
         }
     }
     EXPECT_THROW(add(32767, 1), Failure);
@@ -59,12 +59,12 @@ TEST(ToInteger, OverflowsOutsideSixteenBits) {
 }
 
 TEST(NumberText, WithAndWithoutTheSignPosition) {
-    EXPECT_EQ(zahl_text(7), "7");
-    EXPECT_EQ(zahl_text(12), "12");
-    EXPECT_EQ(zahl_text(-3), "-3");
-    EXPECT_EQ(zahl_text(8.25), "8.25");
-    EXPECT_EQ(zahl_text(0), "0");
-    EXPECT_EQ(zahl_str(23), " 23");
-    EXPECT_EQ(zahl_str(0), " 0");
-    EXPECT_EQ(zahl_str(-4), "-4");
+    EXPECT_EQ(number_text(7), "7");
+    EXPECT_EQ(number_text(12), "12");
+    EXPECT_EQ(number_text(-3), "-3");
+    EXPECT_EQ(number_text(8.25), "8.25");
+    EXPECT_EQ(number_text(0), "0");
+    EXPECT_EQ(number_str(23), " 23");
+    EXPECT_EQ(number_str(0), " 0");
+    EXPECT_EQ(number_str(-4), "-4");
 }

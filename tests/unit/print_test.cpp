@@ -7,34 +7,34 @@
 #include <string>
 #include <vector>
 
-#include "screens/programm.h"
+#include "screens/program.h"
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/scripted_platform.h"
 
 namespace {
 
 // A headless platform whose printer runs a test's action in place of printing.
-class TestDrucker : public toolkit::ScriptedPlatform {
+class TestPrinter : public toolkit::ScriptedPlatform {
   public:
     using ScriptedPlatform::ScriptedPlatform;
-    std::function<void(toolkit::Screen&)> drucken;
-    void printScreen(toolkit::Screen& screen) override { drucken(screen); }
+    std::function<void(toolkit::Screen&)> print;
+    void printScreen(toolkit::Screen& screen) override { print(screen); }
 };
 
-struct DruckTest : ::testing::Test {
+struct PrintTest : ::testing::Test {
     std::ostringstream out;
-    TestDrucker platform{out};
-    std::unique_ptr<Programm> programm = std::make_unique<Programm>(platform);
-    frm_sudoku_druck& druck = programm->druck;
+    TestPrinter platform{out};
+    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
+    frm_sudoku_druck& druck = program->druck;
 
     void SetUp() override {
-        programm->starten();
-        programm->start.cmd_start.click();
-        programm->main.cmd_druck.click();
+        program->start_program();
+        program->start.cmd_start.click();
+        program->main.cmd_druck.click();
         ASSERT_TRUE(druck.visible());
     }
 
-    void erwarteWiederhergestellt() {
+    void expectRestored() {
         EXPECT_TRUE(druck.cmd_print.visible());
         EXPECT_TRUE(druck.cmd_zurueck.visible());
         EXPECT_EQ(druck.txt_eing(3).height(), 3015);
@@ -44,10 +44,10 @@ struct DruckTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(DruckTest, ThePagePrintedHasNoButtonsAndTheLongerNotesField) {
-    int seiten = 0;
-    platform.drucken = [&](toolkit::Screen& screen) {
-        ++seiten;
+TEST_F(PrintTest, ThePagePrintedHasNoButtonsAndTheLongerNotesField) {
+    int pages = 0;
+    platform.print = [&](toolkit::Screen& screen) {
+        ++pages;
         EXPECT_EQ(&screen, &druck);
         EXPECT_FALSE(druck.cmd_print.visible());
         EXPECT_FALSE(druck.cmd_zurueck.visible());
@@ -55,43 +55,43 @@ TEST_F(DruckTest, ThePagePrintedHasNoButtonsAndTheLongerNotesField) {
         EXPECT_EQ(druck.txt_eing(3).top(), 4080);
     };
     druck.cmd_print.click();
-    EXPECT_EQ(seiten, 1);
-    erwarteWiederhergestellt();
+    EXPECT_EQ(pages, 1);
+    expectRestored();
     EXPECT_EQ(out.str(), "");
 }
 
-TEST_F(DruckTest, AnyOtherFailureGivesTheUnknownMessageAndRestoresTheScreen) {
-    const std::string meldung = "message \"\" 0 \"Ein unbekannter Fehler trat auf!\" -> ok\n";
+TEST_F(PrintTest, AnyOtherFailureGivesTheUnknownMessageAndRestoresTheScreen) {
+    const std::string message = "message \"\" 0 \"Ein unbekannter Fehler trat auf!\" -> ok\n";
 
-    platform.drucken = [](toolkit::Screen&) { throw std::runtime_error("Papierstau"); };
+    platform.print = [](toolkit::Screen&) { throw std::runtime_error("Papierstau"); };
     druck.cmd_print.click();
-    EXPECT_EQ(out.str(), meldung);
-    erwarteWiederhergestellt();
+    EXPECT_EQ(out.str(), message);
+    expectRestored();
 
     out.str("");
-    platform.drucken = [](toolkit::Screen&) {
-        throw toolkit::Failure(toolkit::fehler_typen_unvertraeglich, "kein Bild");
+    platform.print = [](toolkit::Screen&) {
+        throw toolkit::Failure(toolkit::failure_type_mismatch, "kein Bild");
     };
     druck.cmd_print.click();
-    EXPECT_EQ(out.str(), meldung);
-    erwarteWiederhergestellt();
+    EXPECT_EQ(out.str(), message);
+    expectRestored();
 }
 
-TEST_F(DruckTest, ThePrinterFailureIsReportedOnceAndTheRestOfThePrintingRuns) {
-    platform.drucken = [](toolkit::Screen&) {
-        throw toolkit::Failure(toolkit::fehler_drucker, "kein Drucker");
+TEST_F(PrintTest, ThePrinterFailureIsReportedOnceAndTheRestOfThePrintingRuns) {
+    platform.print = [](toolkit::Screen&) {
+        throw toolkit::Failure(toolkit::failure_printer, "kein Drucker");
     };
     druck.cmd_print.click();
     EXPECT_EQ(out.str(),
               "message \"\" 0 \"Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!\" "
               "-> ok\n");
-    erwarteWiederhergestellt();
+    expectRestored();
 }
 
-TEST_F(DruckTest, TheGridHasNineSquareRowsAndColumnsWithEveryCellCentred) {
+TEST_F(PrintTest, TheGridHasNineSquareRowsAndColumnsWithEveryCellCentred) {
     // Opened twice: the refill must not change the grid's form.
     druck.cmd_zurueck.click();
-    programm->main.cmd_druck.click();
+    program->main.cmd_druck.click();
     const toolkit::Grid& grid = druck.flx_print;
     ASSERT_EQ(grid.rows(), 9);
     ASSERT_EQ(grid.cols(), 9);
@@ -99,14 +99,14 @@ TEST_F(DruckTest, TheGridHasNineSquareRowsAndColumnsWithEveryCellCentred) {
         EXPECT_EQ(grid.rowHeight(i), 475) << i;
         EXPECT_EQ(grid.colWidth(i), 475) << i;
         for (int j = 0; j <= 8; ++j)
-            EXPECT_EQ(grid.cell(i, j).alignment, toolkit::mitte_mitte) << i << "," << j;
+            EXPECT_EQ(grid.cell(i, j).alignment, toolkit::center_center) << i << "," << j;
     }
 }
 
-TEST_F(DruckTest, TheFocusRunsThroughTheFieldsTheGridAndTheButtons) {
-    std::vector<std::string> reihenfolge;
-    for (toolkit::Element* element : druck.tabOrder()) reihenfolge.push_back(element->fullName());
-    EXPECT_EQ(reihenfolge,
+TEST_F(PrintTest, TheFocusRunsThroughTheFieldsTheGridAndTheButtons) {
+    std::vector<std::string> order;
+    for (toolkit::Element* element : druck.tabOrder()) order.push_back(element->fullName());
+    EXPECT_EQ(order,
               (std::vector<std::string>{"txt_eing(0)", "txt_eing(1)", "txt_eing(2)", "txt_eing(3)",
                                         "flx_print", "cmd_print", "cmd_zurueck"}));
     // Every element of the screen writes in its font.

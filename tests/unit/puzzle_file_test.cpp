@@ -1,4 +1,4 @@
-#include "files/puzzle_datei.h"
+#include "files/puzzle_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -9,139 +9,140 @@
 #include <filesystem>
 
 #include "screens/toolkit/failure.h"
-#include "tests/unit/arbeitsordner.h"
+#include "tests/unit/working_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The failure number lesen or schreiben throws, 0 for none.
+// The failure number read_file or write_file throws, 0 for none.
 template <class F>
-int fehlernummer(F&& f) {
+int failure_number(F&& f) {
     try {
         f();
-    } catch (const toolkit::Failure& fehler) {
-        return fehler.number();
+    } catch (const toolkit::Failure& fail) {
+        return fail.number();
     }
     return 0;
 }
 
-struct PuzzleDatei : ::testing::Test {
-    Arbeitsordner ordner;
+struct PuzzleFile : ::testing::Test {
+    WorkingFolder folder;
 };
 
 }  // namespace
 
-TEST_F(PuzzleDatei, LinesAreJoinedWithoutSeparators) {
-    Arbeitsordner::schreiben("z.txt", "ab\r\ncd\nef\rg\r\n");
-    EXPECT_EQ(puzzle::lesen("z.txt"), "abcdefg");
-    Arbeitsordner::schreiben("leer.txt", "");
-    EXPECT_EQ(puzzle::lesen("leer.txt"), "");
+TEST_F(PuzzleFile, LinesAreJoinedWithoutSeparators) {
+    WorkingFolder::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
+    EXPECT_EQ(puzzle::read_file("z.txt"), "abcdefg");
+    WorkingFolder::write_file("leer.txt", "");
+    EXPECT_EQ(puzzle::read_file("leer.txt"), "");
 }
 
-TEST_F(PuzzleDatei, ContentIsLimitedTo32767CharactersNotCountingLineEnds) {
-    std::string voll(puzzle::max_zeichen, 'x');
-    Arbeitsordner::schreiben("voll.txt", voll.substr(0, 100) + "\r\n" + voll.substr(100) + "\r\n");
-    EXPECT_EQ(puzzle::lesen("voll.txt"), voll);
-    Arbeitsordner::schreiben("zu_lang.txt", voll + "y");
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("zu_lang.txt"); }), toolkit::fehler_ueberlauf);
+TEST_F(PuzzleFile, ContentIsLimitedTo32767CharactersNotCountingLineEnds) {
+    std::string full(puzzle::max_chars, 'x');
+    WorkingFolder::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
+    EXPECT_EQ(puzzle::read_file("voll.txt"), full);
+    WorkingFolder::write_file("zu_lang.txt", full + "y");
+    EXPECT_EQ(failure_number([] { puzzle::read_file("zu_lang.txt"); }), toolkit::failure_overflow);
 }
 
-TEST_F(PuzzleDatei, HugeFileIsRefusedWithoutReadingItAll) {
+TEST_F(PuzzleFile, HugeFileIsRefusedWithoutReadingItAll) {
     // 64 GiB of zero bytes, without using the disk: reading it all would
     // take minutes and exhaust the memory.
     { std::ofstream("riesig.txt"); }
     fs::resize_file("riesig.txt", std::uintmax_t{64} << 30);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("riesig.txt"); }), toolkit::fehler_ueberlauf);
+    EXPECT_EQ(failure_number([] { puzzle::read_file("riesig.txt"); }), toolkit::failure_overflow);
 }
 
-TEST_F(PuzzleDatei, ReadErrorsAreSortedByTheirCause) {
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("fehlt.txt"); }),
-              toolkit::fehler_datei_nicht_gefunden);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen(".txt"); }), toolkit::fehler_datei_nicht_gefunden);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("kein_ordner/x.txt"); }),
-              toolkit::fehler_pfad_nicht_gefunden);
-    Arbeitsordner::schreiben("datei.txt", "x");
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("datei.txt/x.txt"); }),
-              toolkit::fehler_pfad_nicht_gefunden);
+TEST_F(PuzzleFile, ReadErrorsAreSortedByTheirCause) {
+    EXPECT_EQ(failure_number([] { puzzle::read_file("fehlt.txt"); }),
+              toolkit::failure_file_not_found);
+    EXPECT_EQ(failure_number([] { puzzle::read_file(".txt"); }), toolkit::failure_file_not_found);
+    EXPECT_EQ(failure_number([] { puzzle::read_file("kein_ordner/x.txt"); }),
+              toolkit::failure_path_not_found);
+    WorkingFolder::write_file("datei.txt", "x");
+    EXPECT_EQ(failure_number([] { puzzle::read_file("datei.txt/x.txt"); }),
+              toolkit::failure_path_not_found);
     fs::create_directory("ordner.txt");
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("ordner.txt"); }), puzzle::fehler_dateizugriff);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen(std::string(300, 'n') + ".txt"); }),
-              puzzle::fehler_dateizugriff);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen(std::string("a\0b.txt", 7)); }),
-              puzzle::fehler_dateiname_falsch);
+    EXPECT_EQ(failure_number([] { puzzle::read_file("ordner.txt"); }), puzzle::failure_file_access);
+    EXPECT_EQ(failure_number([] { puzzle::read_file(std::string(300, 'n') + ".txt"); }),
+              puzzle::failure_file_access);
+    EXPECT_EQ(failure_number([] { puzzle::read_file(std::string("a\0b.txt", 7)); }),
+              puzzle::failure_bad_file_name);
 }
 
-TEST_F(PuzzleDatei, NamedPipeIsRefusedWithoutWaitingForAWriter) {
+TEST_F(PuzzleFile, NamedPipeIsRefusedWithoutWaitingForAWriter) {
     ASSERT_EQ(::mkfifo("rohr.txt", 0600), 0);
-    EXPECT_EQ(fehlernummer([] { puzzle::lesen("rohr.txt"); }), puzzle::fehler_dateizugriff);
+    EXPECT_EQ(failure_number([] { puzzle::read_file("rohr.txt"); }), puzzle::failure_file_access);
 }
 
-TEST_F(PuzzleDatei, WritingCreatesAndReplacesWithExactlyTheBytes) {
-    puzzle::schreiben("spiel.txt", "erste\r\n");
-    EXPECT_EQ(Arbeitsordner::lesen("spiel.txt"), "erste\r\n");
-    puzzle::schreiben("spiel.txt", "zweite, laenger\r\n");
-    EXPECT_EQ(Arbeitsordner::lesen("spiel.txt"), "zweite, laenger\r\n");
+TEST_F(PuzzleFile, WritingCreatesAndReplacesWithExactlyTheBytes) {
+    puzzle::write_file("spiel.txt", "erste\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "erste\r\n");
+    puzzle::write_file("spiel.txt", "zweite, laenger\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "zweite, laenger\r\n");
     fs::create_directory("unter");
-    puzzle::schreiben("unter/spiel.txt", "drin\r\n");
-    EXPECT_EQ(Arbeitsordner::lesen("unter/spiel.txt"), "drin\r\n");
+    puzzle::write_file("unter/spiel.txt", "drin\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("unter/spiel.txt"), "drin\r\n");
     // Nothing else is left behind.
-    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{"spiel.txt", "unter"}));
-    EXPECT_EQ(Arbeitsordner::namen("unter"), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt", "unter"}));
+    EXPECT_EQ(WorkingFolder::names("unter"), (std::set<std::string>{"spiel.txt"}));
 }
 
-TEST_F(PuzzleDatei, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
-    const mode_t vorher = ::umask(022);
-    puzzle::schreiben("neu.txt", "x");
-    ::umask(vorher);
+TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
+    const mode_t before = ::umask(022);
+    puzzle::write_file("neu.txt", "x");
+    ::umask(before);
     EXPECT_EQ(fs::status("neu.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write |
                                                        fs::perms::group_read |
                                                        fs::perms::others_read);
     fs::permissions("neu.txt",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    puzzle::schreiben("neu.txt", "y");
+    puzzle::write_file("neu.txt", "y");
     EXPECT_EQ(fs::status("neu.txt").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PuzzleDatei, SymbolicLinkIsWrittenThrough) {
-    Arbeitsordner::schreiben("ziel.txt", "alt");
+TEST_F(PuzzleFile, SymbolicLinkIsWrittenThrough) {
+    WorkingFolder::write_file("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
-    puzzle::schreiben("verweis.txt", "neu");
+    puzzle::write_file("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
-    EXPECT_EQ(Arbeitsordner::lesen("ziel.txt"), "neu");
+    EXPECT_EQ(WorkingFolder::read_file("ziel.txt"), "neu");
 }
 
-TEST_F(PuzzleDatei, FailedWriteLeavesTargetAndFolderAsTheyWere) {
+TEST_F(PuzzleFile, FailedWriteLeavesTargetAndFolderAsTheyWere) {
     // Missing directory: nothing is made.
-    EXPECT_EQ(fehlernummer([] { puzzle::schreiben("kein_ordner/x.txt", "x"); }),
-              toolkit::fehler_pfad_nicht_gefunden);
+    EXPECT_EQ(failure_number([] { puzzle::write_file("kein_ordner/x.txt", "x"); }),
+              toolkit::failure_path_not_found);
     // A directory in the target's place is neither replaced nor touched.
     fs::create_directory("ordner.txt");
-    Arbeitsordner::schreiben("ordner.txt/drin", "bleibt");
-    EXPECT_NE(fehlernummer([] { puzzle::schreiben("ordner.txt", "x"); }), 0);
-    EXPECT_EQ(Arbeitsordner::lesen("ordner.txt/drin"), "bleibt");
+    WorkingFolder::write_file("ordner.txt/drin", "bleibt");
+    EXPECT_NE(failure_number([] { puzzle::write_file("ordner.txt", "x"); }), 0);
+    EXPECT_EQ(WorkingFolder::read_file("ordner.txt/drin"), "bleibt");
     // A name the file system refuses.
-    EXPECT_NE(fehlernummer([] { puzzle::schreiben(std::string(300, 'n') + ".txt", "x"); }), 0);
-    EXPECT_EQ(fehlernummer([] { puzzle::schreiben(std::string("a\0b.txt", 7), "x"); }),
-              puzzle::fehler_dateiname_falsch);
-    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{"ordner.txt"}));
+    EXPECT_NE(failure_number([] { puzzle::write_file(std::string(300, 'n') + ".txt", "x"); }), 0);
+    EXPECT_EQ(failure_number([] { puzzle::write_file(std::string("a\0b.txt", 7), "x"); }),
+              puzzle::failure_bad_file_name);
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"ordner.txt"}));
 }
 
-TEST_F(PuzzleDatei, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
-    Arbeitsordner::schreiben("spiel.txt", "das alte Spiel\r\n");
+TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
+    WorkingFolder::write_file("spiel.txt", "das alte Spiel\r\n");
     // A file size limit makes the write fail as a full disk would.
-    struct rlimit vorher {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
-    auto signal_vorher = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit klein = vorher;
-    klein.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const int nummer = fehlernummer([] { puzzle::schreiben("spiel.txt", std::string(1000, 'x')); });
-    ::setrlimit(RLIMIT_FSIZE, &vorher);
-    std::signal(SIGXFSZ, signal_vorher);
+    struct rlimit before {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    auto previous_signal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = before;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int number =
+        failure_number([] { puzzle::write_file("spiel.txt", std::string(1000, 'x')); });
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous_signal);
 
-    EXPECT_EQ(nummer, puzzle::fehler_ein_ausgabe);
-    EXPECT_EQ(Arbeitsordner::lesen("spiel.txt"), "das alte Spiel\r\n");
-    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(number, puzzle::failure_io);
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "das alte Spiel\r\n");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
 }

@@ -15,14 +15,14 @@ class TestScreen : public Screen {
   public:
     explicit TestScreen(Application& app)
         : Screen(app, "test"),
-          feld(*this, ElementKind::TextBox, "feld", 3),
-          knopf(*this, ElementKind::Button, "knopf") {
-        for (int i = 0; i <= 3; ++i) feld(i).setTabIndex(i);
-        feld(0).setVisible(false);
-        knopf.setTabIndex(4);
+          field(*this, ElementKind::TextBox, "feld", 3),
+          button(*this, ElementKind::Button, "knopf") {
+        for (int i = 0; i <= 3; ++i) field(i).setTabIndex(i);
+        field(0).setVisible(false);
+        button.setTabIndex(4);
     }
-    ElementArray feld;
-    Element knopf;
+    ElementArray field;
+    Element button;
     int loads = 0;
 
   protected:
@@ -39,24 +39,24 @@ struct ToolkitTest : ::testing::Test {
 }  // namespace
 
 TEST_F(ToolkitTest, ArrayIndexesOutsideTheBoundsRaiseTheirFailureNumbers) {
-    EXPECT_EQ(screen.feld(3).fullName(), "feld(3)");
+    EXPECT_EQ(screen.field(3).fullName(), "feld(3)");
     try {
-        screen.feld(-1);
+        screen.field(-1);
         FAIL();
     } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), fehler_element_index_ungueltig);
+        EXPECT_EQ(f.number(), failure_element_index);
     }
     try {
-        screen.feld(4);
+        screen.field(4);
         FAIL();
     } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), fehler_element_fehlt);
+        EXPECT_EQ(f.number(), failure_element_missing);
     }
 }
 
 TEST_F(ToolkitTest, SettingATextRaisesTheChangeEventNestedAndOnlyOnAChange) {
     std::vector<std::string> seen;
-    Element& f = screen.feld(1);
+    Element& f = screen.field(1);
     f.onChange = [&] {
         seen.push_back(f.text());
         if (f.text() == "5") f.setText("!");  // nested write inside the handler
@@ -66,13 +66,13 @@ TEST_F(ToolkitTest, SettingATextRaisesTheChangeEventNestedAndOnlyOnAChange) {
     f.setText("!");  // unchanged: no event
     EXPECT_EQ(seen.size(), 2u);
     // Labels and buttons have no change event.
-    screen.knopf.onChange = [&] { seen.push_back("knopf"); };
-    screen.knopf.setText("neu");
+    screen.button.onChange = [&] { seen.push_back("knopf"); };
+    screen.button.setText("neu");
     EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST_F(ToolkitTest, KeyFilterMaySwallowOrPassTheCharacter) {
-    Element& f = screen.feld(1);
+    Element& f = screen.field(1);
     f.onKeyPress = [](int& code) {
         if (code < '1' || code > '9') code = 0;
     };
@@ -90,7 +90,7 @@ TEST_F(ToolkitTest, KeyFilterMaySwallowOrPassTheCharacter) {
 }
 
 TEST_F(ToolkitTest, TypingEditsATextBoxAsAUserWould) {
-    Element& f = screen.feld(2);
+    Element& f = screen.field(2);
     for (int code : {int('a'), 0xE4, int('b')}) f.typeCharacter(code);
     EXPECT_EQ(f.text(),
               "a\xC3\xA4"
@@ -106,7 +106,7 @@ TEST_F(ToolkitTest, TypingEditsATextBoxAsAUserWould) {
 }
 
 TEST_F(ToolkitTest, CharactersBeyondLatinOneAreTypedAsWholeUtf8Characters) {
-    Element& f = screen.feld(2);
+    Element& f = screen.field(2);
     f.setMaxLength(3);
     f.typeCharacter(0x20AC);   // euro sign: three bytes
     f.typeCharacter(0x1F600);  // beyond the basic plane: four bytes
@@ -129,12 +129,12 @@ TEST_F(ToolkitTest, FirstShowingLoadsOnceAndFocusesTheFirstElementThatCanTakeIt)
     screen.hide();
     screen.show();
     EXPECT_EQ(screen.loads, 1);
-    EXPECT_EQ(app.focus(), &screen.feld(1));  // feld(0) is hidden
-    screen.setFocus(screen.feld(3));
+    EXPECT_EQ(app.focus(), &screen.field(1));  // field(0) is hidden
+    screen.setFocus(screen.field(3));
     screen.hide();
     EXPECT_EQ(app.focus(), nullptr);
     screen.show();
-    EXPECT_EQ(app.focus(), &screen.feld(3));  // the screen keeps its focus
+    EXPECT_EQ(app.focus(), &screen.field(3));  // the screen keeps its focus
 }
 
 TEST_F(ToolkitTest, UnloadingTheLastScreenEndsTheProgramOnce) {
@@ -150,9 +150,9 @@ TEST_F(ToolkitTest, UnloadingTheLastScreenEndsTheProgramOnce) {
 
 TEST_F(ToolkitTest, ScriptedBoxesAnswerFromTheQueueOrByDefault) {
     platform.queueAnswer(true);
-    EXPECT_EQ(app.messageBox("Frage?", ja_nein + ausrufezeichen, "Rückfrage"), antwort_ja);
-    EXPECT_EQ(app.messageBox("Frage?", ja_nein, ""), antwort_nein);
-    EXPECT_EQ(app.messageBox("Hallo\r\n\"x\"", nur_ok, ""), antwort_ok);
+    EXPECT_EQ(app.messageBox("Frage?", yes_no + exclamation, "Rückfrage"), answer_yes);
+    EXPECT_EQ(app.messageBox("Frage?", yes_no, ""), answer_no);
+    EXPECT_EQ(app.messageBox("Hallo\r\n\"x\"", ok_only, ""), answer_ok);
     platform.queueInput("datei");
     EXPECT_EQ(app.inputBox("Name?", "Hinweis!"), "datei");
     EXPECT_EQ(app.inputBox("Name?", "Hinweis!"), "");
@@ -166,11 +166,11 @@ TEST_F(ToolkitTest, ScriptedBoxesAnswerFromTheQueueOrByDefault) {
 
 TEST_F(ToolkitTest, HidingOrDisablingTheFocusedElementMovesTheFocusOn) {
     screen.show();
-    screen.setFocus(screen.feld(3));
-    screen.feld(3).setVisible(false);
-    EXPECT_EQ(app.focus(), &screen.knopf);
-    screen.knopf.setEnabled(false);  // wraps round, past the hidden spare feld(0)
-    EXPECT_EQ(app.focus(), &screen.feld(1));
-    screen.feld(2).setVisible(false);  // not focused: the focus stays
-    EXPECT_EQ(app.focus(), &screen.feld(1));
+    screen.setFocus(screen.field(3));
+    screen.field(3).setVisible(false);
+    EXPECT_EQ(app.focus(), &screen.button);
+    screen.button.setEnabled(false);  // wraps round, past the hidden spare field(0)
+    EXPECT_EQ(app.focus(), &screen.field(1));
+    screen.field(2).setVisible(false);  // not focused: the focus stays
+    EXPECT_EQ(app.focus(), &screen.field(1));
 }

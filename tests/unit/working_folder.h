@@ -10,41 +10,41 @@
 
 // A fresh temporary working directory for one test; the previous working
 // directory is restored and the folder removed afterwards.
-class Arbeitsordner {
+class WorkingFolder {
   public:
-    Arbeitsordner() : vorher_(std::filesystem::current_path()) {
-        std::string muster =
+    WorkingFolder() : before_(std::filesystem::current_path()) {
+        std::string pattern =
             (std::filesystem::temp_directory_path() / "sudoku-test-XXXXXX").string();
-        if (!::mkdtemp(muster.data())) throw std::runtime_error("mkdtemp");
-        pfad_ = muster;
-        std::filesystem::current_path(pfad_);
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
+        path_ = pattern;
+        std::filesystem::current_path(path_);
     }
-    ~Arbeitsordner() {
-        std::error_code fehler;
-        std::filesystem::current_path(vorher_, fehler);
-        std::filesystem::remove_all(pfad_, fehler);
+    ~WorkingFolder() {
+        std::error_code fail;
+        std::filesystem::current_path(before_, fail);
+        std::filesystem::remove_all(path_, fail);
     }
-    Arbeitsordner(const Arbeitsordner&) = delete;
-    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
 
-    static void schreiben(const std::string& name, const std::string& bytes) {
+    static void write_file(const std::string& name, const std::string& bytes) {
         std::ofstream(name, std::ios::binary) << bytes;
     }
-    static std::string lesen(const std::string& name) {
-        std::ifstream datei(name, std::ios::binary);
-        std::ostringstream inhalt;
-        inhalt << datei.rdbuf();
-        return inhalt.str();
+    static std::string read_file(const std::string& name) {
+        std::ifstream file(name, std::ios::binary);
+        std::ostringstream content;
+        content << file.rdbuf();
+        return content.str();
     }
     // The names in a folder, hidden ones included.
-    static std::set<std::string> namen(const std::string& ordner = ".") {
-        std::set<std::string> ergebnis;
-        for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
-            ergebnis.insert(eintrag.path().filename().string());
-        return ergebnis;
+    static std::set<std::string> names(const std::string& folder = ".") {
+        std::set<std::string> result;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            result.insert(entry.path().filename().string());
+        return result;
     }
 
   private:
-    std::filesystem::path vorher_;
-    std::filesystem::path pfad_;
+    std::filesystem::path before_;
+    std::filesystem::path path_;
 };

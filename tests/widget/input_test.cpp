@@ -9,75 +9,75 @@
 #include <QTextEdit>
 #include <QtTest>
 
-#include "testumgebung.h"
+#include "widget_fixture.h"
 
-class EingabeTest : public ProgrammTest {
+class InputTest : public ProgramTest {
     Q_OBJECT
 
   private:
   private slots:
     void init() {
-        p = std::make_unique<LaufendesProgramm>();
-        p->spielStarten();
+        p = std::make_unique<RunningProgram>();
+        p->startGame();
     }
     void cleanup() { p.reset(); }
 
-    void einGetippterZifferSteht_sperrtDieZelleUndDerFokusWandert() {
-        inZelle(23, "5");
-        QLineEdit* zelle = p->zeile(main().txt_m(23));
-        QCOMPARE(zelle->text(), QString("5"));
-        QVERIFY(zelle->isReadOnly());
+    void aTypedDigitStaysLocksTheCellAndTheFocusMoves() {
+        intoCell(23, "5");
+        QLineEdit* cell = p->line(main().txt_m(23));
+        QCOMPARE(cell->text(), QString("5"));
+        QVERIFY(cell->isReadOnly());
         QVERIFY(main().txt_m(23).locked());
         QCOMPARE(main().back, 1);
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(24)));
-        QCOMPARE(p->programm->app.focus(), &main().txt_m(24));
-        QVERIFY(p->knopf(main().cmd_back)->isEnabled());
-        QCOMPARE(p->knopf(main().cmd_einlesen_vorgabe)->text(), QString("Vorgabe beenden"));
+        QCOMPARE(p->program->app.focus(), &main().txt_m(24));
+        QVERIFY(p->button(main().cmd_back)->isEnabled());
+        QCOMPARE(p->button(main().cmd_einlesen_vorgabe)->text(), QString("Vorgabe beenden"));
     }
 
-    void eineZiffernfolgeFuelltDieReiheVonLinksNachRechts() {
-        inZelle(1, "123 5");
-        const char* erwartet[] = {"1", "2", "3", "", "5"};
+    void aDigitSequenceFillsTheRowLeftToRight() {
+        intoCell(1, "123 5");
+        const char* expected[] = {"1", "2", "3", "", "5"};
         for (int k = 1; k <= 5; ++k)
-            QCOMPARE(p->zeile(main().txt_m(k))->text(), QString(erwartet[k - 1]));
+            QCOMPARE(p->line(main().txt_m(k))->text(), QString(expected[k - 1]));
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(6)));
     }
 
-    void eineAbgewieseneZifferZeigtDieMeldungUndDieZelleBleibtLeer() {
-        inZelle(19, "5");  // row 3, square 1
-        DialogBeantworter dialoge;
-        QLineEdit* zelle = p->zeile(main().txt_m(23));
-        dialoge.knopf("OK", [zelle] { return zelle->text(); });
-        inZelle(23, "5");  // row 3, square 2: the 5 stands in the row
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
-        const GesehenerDialog& meldung = dialoge.gesehen()[0];
-        QCOMPARE(meldung.text,
+    void aRefusedDigitShowsTheMessageAndTheCellStaysEmpty() {
+        intoCell(19, "5");  // row 3, square 1
+        DialogAnswerer dialogs;
+        QLineEdit* cell = p->line(main().txt_m(23));
+        dialogs.button("OK", [cell] { return cell->text(); });
+        intoCell(23, "5");  // row 3, square 2: the 5 stands in the row
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        const SeenDialog& message = dialogs.seen()[0];
+        QCOMPARE(message.text,
                  QString("Die Zahl  5 ist in der waagrechten Reihe schon vorhanden!"));
-        QCOMPARE(meldung.titel, QString("Sudoku"));
-        QCOMPARE(meldung.symbol, QMessageBox::NoIcon);
-        QCOMPARE(meldung.knoepfe, QStringList{"OK"});
-        QCOMPARE(meldung.beiOeffnung, QString("!"));  // the cell showed "!" meanwhile
-        QCOMPARE(zelle->text(), QString());
-        QVERIFY(!zelle->isReadOnly());
+        QCOMPARE(message.title, QString("Sudoku"));
+        QCOMPARE(message.icon, QMessageBox::NoIcon);
+        QCOMPARE(message.buttons, QStringList{"OK"});
+        QCOMPARE(message.atOpening, QString("!"));  // the cell showed "!" meanwhile
+        QCOMPARE(cell->text(), QString());
+        QVERIFY(!cell->isReadOnly());
         QCOMPARE(main().back, 1);
-        QCOMPARE(dialoge.unerwartet(), 0);
+        QCOMPARE(dialogs.unexpected(), 0);
     }
 
-    void eineZifferInReiheUndQuadratNenntBeide() {
-        inZelle(1, "5");
-        DialogBeantworter dialoge;
-        dialoge.knopf("OK");
-        inZelle(3, "5");
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
+    void aDigitInRowAndSquareNamesBoth() {
+        intoCell(1, "5");
+        DialogAnswerer dialogs;
+        dialogs.button("OK");
+        intoCell(3, "5");
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
         QCOMPARE(
-            dialoge.gesehen()[0].text,
+            dialogs.seen()[0].text,
             QString("Die Zahl  5 ist in der waagrechten Reihe und im Quadrat schon vorhanden!"));
     }
 
-    void buchstabenUndNullErreichenKeineZelle() {
-        inZelle(1, "a0x !");
+    void lettersAndNullReachNoCell() {
+        intoCell(1, "a0x !");
         for (int k = 1; k <= 6; ++k) {
-            QCOMPARE(p->zeile(main().txt_m(k))->text(), QString());
+            QCOMPARE(p->line(main().txt_m(k))->text(), QString());
             QCOMPARE(main().txt_m(k).text(), std::string());
         }
         QCOMPARE(main().back, 0);
@@ -85,159 +85,158 @@ class EingabeTest : public ProgrammTest {
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(6)));
     }
 
-    void einfuegenZiehenUndRueckgaengigAendernKeineZelle() {
+    void pasteDragAndUndoChangeNoCell() {
         QGuiApplication::clipboard()->setText("0a7");
-        p->klicken(main().txt_m(10));
-        QLineEdit* zelle = p->zeile(main().txt_m(10));
-        p->taste(Qt::Key_V, Qt::ControlModifier);
-        p->klicken(main().txt_m(10));
-        p->taste(Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(zelle->text(), QString());
+        p->click(main().txt_m(10));
+        QLineEdit* cell = p->line(main().txt_m(10));
+        p->key(Qt::Key_V, Qt::ControlModifier);
+        p->click(main().txt_m(10));
+        p->key(Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(cell->text(), QString());
         // Also the widget's own edit functions, called directly, are undone at once.
-        zelle->paste();
-        QCOMPARE(zelle->text(), QString());
-        zelle->insert("0");
-        QCOMPARE(zelle->text(), QString());
+        cell->paste();
+        QCOMPARE(cell->text(), QString());
+        cell->insert("0");
+        QCOMPARE(cell->text(), QString());
         QCOMPARE(main().txt_m(10).text(), std::string());
-        QVERIFY(!zelle->acceptDrops());
-        QCOMPARE(zelle->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!cell->acceptDrops());
+        QCOMPARE(cell->contextMenuPolicy(), Qt::NoContextMenu);
         QCOMPARE(main().back, 0);
 
         // Undo, Delete and cut do not take an accepted digit out of its cell.
-        inZelle(10, "7");
-        p->klicken(main().txt_m(10));
-        p->taste(Qt::Key_Z, Qt::ControlModifier);
-        p->klicken(main().txt_m(10));
-        p->taste(Qt::Key_Delete);
-        p->klicken(main().txt_m(10));
-        p->taste(Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(zelle->text(), QString("7"));
+        intoCell(10, "7");
+        p->click(main().txt_m(10));
+        p->key(Qt::Key_Z, Qt::ControlModifier);
+        p->click(main().txt_m(10));
+        p->key(Qt::Key_Delete);
+        p->click(main().txt_m(10));
+        p->key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(cell->text(), QString("7"));
         QCOMPARE(main().txt_m(10).text(), std::string("7"));
         QCOMPARE(main().back, 1);
     }
 
-    void einGesperrtesFeldBleibtUnveraendertDerFokusWandertWeiter() {
-        inZelle(40, "4");
-        inZelle(40, "6");
-        QCOMPARE(p->zeile(main().txt_m(40))->text(), QString("4"));
+    void aLockedCellStaysUnchangedAndTheFocusMovesOn() {
+        intoCell(40, "4");
+        intoCell(40, "6");
+        QCOMPARE(p->line(main().txt_m(40))->text(), QString("4"));
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(41)));
         QCOMPARE(main().back, 1);
     }
 
-    void rueckschrittUndEingabeTasteSpringenNurWeiter() {
-        p->klicken(main().txt_m(5));
-        p->taste(Qt::Key_Backspace);
-        p->taste(Qt::Key_Return);
+    void backspaceAndEnterOnlyMoveOn() {
+        p->click(main().txt_m(5));
+        p->key(Qt::Key_Backspace);
+        p->key(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(7)));
         QCOMPARE(main().txt_m(5).text(), std::string());
         QCOMPARE(main().txt_m(6).text(), std::string());
     }
 
-    void inDerLetztenZelleBleibtDerFokus() {
-        inZelle(81, "9");
+    void theFocusStaysInTheLastCell() {
+        intoCell(81, "9");
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(81)));
-        QCOMPARE(p->zeile(main().txt_m(81))->text(), QString("9"));
+        QCOMPARE(p->line(main().txt_m(81))->text(), QString("9"));
     }
 
-    void dieKontrollanzeigenFolgenDemZug() {
-        inZelle(23, "5");  // row 3, column 5, square 2
-        QCOMPARE(p->beschriftung(main().lbl_w(2 * 9 + 5))->text(), QString());
-        QCOMPARE(p->beschriftung(main().lbl_w(2 * 9 + 4))->text(), QString("4"));
-        QCOMPARE(p->beschriftung(main().lbl_s(4 * 9 + 5))->text(), QString());
-        QCOMPARE(p->beschriftung(main().lbl_q(1 * 9 + 5))->text(), QString());
-        QCOMPARE(p->beschriftung(main().lbl_q(0 * 9 + 5))->text(), QString("5"));
-        QCOMPARE(p->feld(main().txt_c(23))->toPlainText(), QString());
+    void theCheckDisplaysFollowTheMove() {
+        intoCell(23, "5");  // row 3, column 5, square 2
+        QCOMPARE(p->caption(main().lbl_w(2 * 9 + 5))->text(), QString());
+        QCOMPARE(p->caption(main().lbl_w(2 * 9 + 4))->text(), QString("4"));
+        QCOMPARE(p->caption(main().lbl_s(4 * 9 + 5))->text(), QString());
+        QCOMPARE(p->caption(main().lbl_q(1 * 9 + 5))->text(), QString());
+        QCOMPARE(p->caption(main().lbl_q(0 * 9 + 5))->text(), QString("5"));
+        QCOMPARE(p->field(main().txt_c(23))->toPlainText(), QString());
         // Cell 24 shares the row: its pad has lost the 5, shape kept.
-        QCOMPARE(p->feld(main().txt_c(24))->toPlainText(), QString("1 2 3\n4   6\n7 8 9"));
-        QCOMPARE(p->feld(main().txt_c(30))->toPlainText(), QString("1 2 3\n4 5 6\n7 8 9"));
-        QCOMPARE(p->beschriftung(main().lbl_c(23))->text(), QString("5"));
-        QCOMPARE(p->beschriftung(main().lbl_erkl(4))->text(), QString("1"));
+        QCOMPARE(p->field(main().txt_c(24))->toPlainText(), QString("1 2 3\n4   6\n7 8 9"));
+        QCOMPARE(p->field(main().txt_c(30))->toPlainText(), QString("1 2 3\n4 5 6\n7 8 9"));
+        QCOMPARE(p->caption(main().lbl_c(23))->text(), QString("5"));
+        QCOMPARE(p->caption(main().lbl_erkl(4))->text(), QString("1"));
 
-        inZelle(41, "3");
-        QCOMPARE(p->beschriftung(main().lbl_c(23))->text(), QString());
-        QCOMPARE(p->beschriftung(main().lbl_c(41))->text(), QString("3"));
-        QCOMPARE(p->beschriftung(main().lbl_erkl(4))->text(), QString("2"));
+        intoCell(41, "3");
+        QCOMPARE(p->caption(main().lbl_c(23))->text(), QString());
+        QCOMPARE(p->caption(main().lbl_c(41))->text(), QString("3"));
+        QCOMPARE(p->caption(main().lbl_erkl(4))->text(), QString("2"));
 
         // Undo brings the displays back.
-        p->klicken(main().cmd_back);
-        QCOMPARE(p->zeile(main().txt_m(41))->text(), QString());
-        QVERIFY(!p->zeile(main().txt_m(41))->isReadOnly());
-        QCOMPARE(p->beschriftung(main().lbl_c(23))->text(), QString("5"));
-        QCOMPARE(p->feld(main().txt_c(41))->toPlainText(), QString("1 2 3\n4   6\n7 8 9"));
+        p->click(main().cmd_back);
+        QCOMPARE(p->line(main().txt_m(41))->text(), QString());
+        QVERIFY(!p->line(main().txt_m(41))->isReadOnly());
+        QCOMPARE(p->caption(main().lbl_c(23))->text(), QString("5"));
+        QCOMPARE(p->field(main().txt_c(41))->toPlainText(), QString("1 2 3\n4   6\n7 8 9"));
     }
 
-    void einKlickAufDasLetzteEingabefeldSetztEineMarkierung() {
-        inZelle(40, "5");
-        p->klicken(main().lbl_c(40));
-        QCOMPARE(p->beschriftung(main().lbl_c(40))->text(), QString("a"));
+    void aClickOnTheLastEntryDisplaySetsAMark() {
+        intoCell(40, "5");
+        p->click(main().lbl_c(40));
+        QCOMPARE(p->caption(main().lbl_c(40))->text(), QString("a"));
         QCOMPARE(main().markierung(40), std::string("a"));
     }
 
-    void einKlickAufDieTitelbuchstabenErreichtDasModell() {
-        inZelle(1, "5");
-        QTextEdit* liste = p->feld(main().txt_test);
-        p->klicken(main().txt_Titel(1));
-        QVERIFY(liste->isVisible());
-        QVERIFY(liste->toPlainText().startsWith("1 ) .....\n1 2 3\n4 5 6\n7 8 9"));
-        p->klicken(main().txt_Titel(0));
-        QVERIFY(!liste->isVisible());
+    void aClickOnTheTitleLettersReachesTheModel() {
+        intoCell(1, "5");
+        QTextEdit* list = p->field(main().txt_test);
+        p->click(main().txt_Titel(1));
+        QVERIFY(list->isVisible());
+        QVERIFY(list->toPlainText().startsWith("1 ) .....\n1 2 3\n4 5 6\n7 8 9"));
+        p->click(main().txt_Titel(0));
+        QVERIFY(!list->isVisible());
     }
 
-    void derModellfokusBewegtDenTastaturfokusUndUmgekehrt() {
+    void modelFocusMovesKeyboardFocusAndBack() {
         main().setFocus(main().txt_m(50));
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(50)));
-        p->klicken(main().txt_m(12));
-        QCOMPARE(p->programm->app.focus(), &main().txt_m(12));
-        p->taste(Qt::Key_Tab);
-        QCOMPARE(p->programm->app.focus(), &main().txt_m(13));
+        p->click(main().txt_m(12));
+        QCOMPARE(p->program->app.focus(), &main().txt_m(12));
+        p->key(Qt::Key_Tab);
+        QCOMPARE(p->program->app.focus(), &main().txt_m(13));
         QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(13)));
-        p->klicken(main().txt_m(81));
-        p->taste(Qt::Key_Tab);
-        QCOMPARE(p->programm->app.focus(), &main().txt_c(1));
-        p->taste(Qt::Key_Backtab);
-        QCOMPARE(p->programm->app.focus(), &main().txt_m(81));
+        p->click(main().txt_m(81));
+        p->key(Qt::Key_Tab);
+        QCOMPARE(p->program->app.focus(), &main().txt_c(1));
+        p->key(Qt::Key_Backtab);
+        QCOMPARE(p->program->app.focus(), &main().txt_m(81));
     }
 
-    void dieTabulatorfolgeIstDieDesModells() {
-        for (toolkit::Screen* screen : p->programm->app.screens()) {
+    void theTabOrderIsTheModels() {
+        for (toolkit::Screen* screen : p->program->app.screens()) {
             if (!screen->loaded()) continue;
-            std::vector<toolkit::Element*> folge = screen->tabOrder();
-            for (std::size_t i = 0; i + 1 < folge.size(); ++i) {
+            std::vector<toolkit::Element*> sequence = screen->tabOrder();
+            for (std::size_t i = 0; i + 1 < sequence.size(); ++i) {
                 // Tab skips the widgets that never take the focus.
-                QWidget* naechstes = p->widget(*folge[i])->nextInFocusChain();
-                while (!(naechstes->focusPolicy() & Qt::TabFocus))
-                    naechstes = naechstes->nextInFocusChain();
-                QCOMPARE(naechstes, p->widget(*folge[i + 1]));
+                QWidget* next = p->widget(*sequence[i])->nextInFocusChain();
+                while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+                QCOMPARE(next, p->widget(*sequence[i + 1]));
             }
         }
     }
 
-    void versteckteAnzeigenDesStartbildschirmsVerbergenIhreWidgets() {
-        inZelle(23, "5");
-        p->klicken(main().cmd_ans_aend);
-        QVERIFY(p->fenster(start())->isVisible());
-        QVERIFY(!p->fenster(main())->isVisible());
-        QCOMPARE(p->knopf(start().cmd_start)->text(), QString("Fortsetzen"));
+    void hiddenDisplaysOfTheStartScreenHideTheirWidgets() {
+        intoCell(23, "5");
+        p->click(main().cmd_ans_aend);
+        QVERIFY(p->window(start())->isVisible());
+        QVERIFY(!p->window(main())->isVisible());
+        QCOMPARE(p->button(start().cmd_start)->text(), QString("Fortsetzen"));
         QVERIFY(p->widget(start().chk_verstecken(0))->isVisible());
         QVERIFY(!p->widget(start().cmd_start)->isVisible());
 
-        auto* spalten = p->knopf(start().chk_verstecken(0));
-        auto* einzelfelder = p->knopf(start().chk_verstecken(3));
-        p->klicken(start().chk_verstecken(0));
-        p->klicken(start().chk_verstecken(3));
-        QVERIFY(!spalten->isChecked());
-        QVERIFY(!einzelfelder->isChecked());
+        auto* columns = p->button(start().chk_verstecken(0));
+        auto* single_cells = p->button(start().chk_verstecken(3));
+        p->click(start().chk_verstecken(0));
+        p->click(start().chk_verstecken(3));
+        QVERIFY(!columns->isChecked());
+        QVERIFY(!single_cells->isChecked());
         QCOMPARE(start().Spalten, toolkit::False);
         QCOMPARE(start().Einzelf, toolkit::False);
         // Checking again follows the box's state.
-        p->klicken(start().chk_verstecken(3));
-        QVERIFY(einzelfelder->isChecked());
+        p->click(start().chk_verstecken(3));
+        QVERIFY(single_cells->isChecked());
         QCOMPARE(start().Einzelf, toolkit::True);
 
-        p->klicken(start().cmd_ansicht);  // "Zurück"
-        p->klicken(start().cmd_start);    // "Fortsetzen"
-        QVERIFY(p->fenster(main())->isVisible());
-        QVERIFY(!p->fenster(start())->isVisible());
+        p->click(start().cmd_ansicht);  // "Zurück"
+        p->click(start().cmd_start);    // "Fortsetzen"
+        QVERIFY(p->window(main())->isVisible());
+        QVERIFY(!p->window(start())->isVisible());
         for (int k = 1; k <= 81; ++k) {
             QVERIFY(p->widget(main().lbl_s(k))->isHidden());
             QVERIFY(p->widget(main().lbl_w(k))->isVisible());
@@ -246,42 +245,42 @@ class EingabeTest : public ProgrammTest {
             QVERIFY(p->widget(main().lbl_c(k))->isVisible());
         }
         // The game went on unchanged.
-        QCOMPARE(p->zeile(main().txt_m(23))->text(), QString("5"));
+        QCOMPARE(p->line(main().txt_m(23))->text(), QString("5"));
         QCOMPARE(main().back, 1);
     }
 
-    void einFreiesTextfeldBehaeltDasGetippteImModell() {
-        QTemporaryDir ordner;
-        QFile datei(ordner.filePath("sudoku_erkl.txt"));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.write("Zeile eins\nZweite Zeile mit \xc3\xa4\n");
-        datei.close();
-        const QString vorher = QDir::currentPath();
-        QDir::setCurrent(ordner.path());
+    void aFreeTextFieldKeepsWhatWasTypedInTheModel() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("sudoku_erkl.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Zeile eins\nZweite Zeile mit \xc3\xa4\n");
+        file.close();
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(folder.path());
 
-        p->klicken(main().cmd_ans_aend);
-        QVERIFY(QTest::qWaitForWindowActive(p->fenster(start())));
-        p->klicken(start().cmd_ansicht);  // back to the home state
-        p->klicken(start().cmd_erkl);
-        QDir::setCurrent(vorher);
+        p->click(main().cmd_ans_aend);
+        QVERIFY(QTest::qWaitForWindowActive(p->window(start())));
+        p->click(start().cmd_ansicht);  // back to the home state
+        p->click(start().cmd_erkl);
+        QDir::setCurrent(before);
 
-        QTextEdit* erklaerung = p->feld(start().txt_Erkl);
-        QVERIFY(erklaerung->isVisible());
-        QCOMPARE(erklaerung->toPlainText(), QString("Zeile eins\nZweite Zeile mit ä\n"));
-        QCOMPARE(p->knopf(start().cmd_erkl)->text(), QString("Zurück"));
+        QTextEdit* explanation = p->field(start().txt_Erkl);
+        QVERIFY(explanation->isVisible());
+        QCOMPARE(explanation->toPlainText(), QString("Zeile eins\nZweite Zeile mit ä\n"));
+        QCOMPARE(p->button(start().cmd_erkl)->text(), QString("Zurück"));
 
-        p->klicken(start().txt_Erkl);
-        p->taste(Qt::Key_End, Qt::ControlModifier);
-        p->tippen("Notiz");
-        p->taste(Qt::Key_Return);
-        p->tippen("ok");
+        p->click(start().txt_Erkl);
+        p->key(Qt::Key_End, Qt::ControlModifier);
+        p->type_text("Notiz");
+        p->key(Qt::Key_Return);
+        p->type_text("ok");
         QCOMPARE(start().txt_Erkl.text(),
                  std::string("Zeile eins\r\nZweite Zeile mit ä\r\nNotiz\r\nok"));
-        p->taste(Qt::Key_Backspace);
+        p->key(Qt::Key_Backspace);
         QCOMPARE(start().txt_Erkl.text(),
                  std::string("Zeile eins\r\nZweite Zeile mit ä\r\nNotiz\r\no"));
     }
 };
 
-QTEST_MAIN(EingabeTest)
-#include "eingabe_test.moc"
+QTEST_MAIN(InputTest)
+#include "input_test.moc"

@@ -14,272 +14,272 @@
 #include <stdexcept>
 
 #include "screens/qt/grid_view.h"
-#include "screens/qt/seite_drucken.h"
-#include "screens/qt/umrechnung.h"
+#include "screens/qt/print_page.h"
+#include "screens/qt/units.h"
 #include "screens/toolkit/failure.h"
-#include "testumgebung.h"
+#include "widget_fixture.h"
 
 using qtfront::pixels;
 
 namespace {
 
 // What a print target saw when the page reached it.
-struct Aufzeichnung {
-    int seiten = 0;
+struct PrintRecord {
+    int pages = 0;
     QByteArray pdf;
-    QString titel;
-    bool knoepfeSichtbar = true;
-    int anmerkungenHoehe = 0;      // pixels
-    bool textAusgewaehlt = false;  // in the first header field
-    QImage fenster;                // the window at that moment
+    QString title;
+    bool buttonsVisible = true;
+    int notesHeight = 0;        // pixels
+    bool textSelected = false;  // in the first header field
+    QImage window;              // the window at that moment
 };
 
 // A print target that records instead of printing, or fails as told.
-class Aufzeichner : public qtfront::Druckziel {
+class RecordingTarget : public qtfront::PrintTarget {
   public:
-    enum class Fehler { keiner, drucker, anderer };
+    enum class Fault { none, printer, other };
 
-    Aufzeichner(Aufzeichnung& a, LaufendesProgramm& p, Fehler f) : a_(a), p_(p), fehler_(f) {}
+    RecordingTarget(PrintRecord& a, RunningProgram& p, Fault f) : a_(a), p_(p), failure_(f) {}
 
-    QPageLayout seitenformat() const override {
+    QPageLayout pageLayout() const override {
         return QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                            QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     }
 
-    void senden(const QString& pdfDatei, const QString& titel) override {
-        frm_sudoku_druck& druck = p_.programm->druck;
-        a_.knoepfeSichtbar =
+    void send(const QString& pdfFile, const QString& title) override {
+        frm_sudoku_druck& druck = p_.program->druck;
+        a_.buttonsVisible =
             p_.widget(druck.cmd_print)->isVisible() || p_.widget(druck.cmd_zurueck)->isVisible();
-        a_.anmerkungenHoehe = p_.widget(druck.txt_eing(3))->height();
-        a_.textAusgewaehlt = p_.zeile(druck.txt_eing(0))->hasSelectedText();
-        a_.fenster = p_.fenster(druck)->grab().toImage();
-        if (fehler_ == Fehler::drucker)
-            throw toolkit::Failure(toolkit::fehler_drucker, "Drucker abgeschaltet");
-        if (fehler_ == Fehler::anderer) throw std::runtime_error("Speicher voll");
-        QFile datei(pdfDatei);
-        if (datei.open(QIODevice::ReadOnly)) a_.pdf = datei.readAll();
-        a_.titel = titel;
-        ++a_.seiten;
+        a_.notesHeight = p_.widget(druck.txt_eing(3))->height();
+        a_.textSelected = p_.line(druck.txt_eing(0))->hasSelectedText();
+        a_.window = p_.window(druck)->grab().toImage();
+        if (failure_ == Fault::printer)
+            throw toolkit::Failure(toolkit::failure_printer, "Drucker abgeschaltet");
+        if (failure_ == Fault::other) throw std::runtime_error("Speicher voll");
+        QFile file(pdfFile);
+        if (file.open(QIODevice::ReadOnly)) a_.pdf = file.readAll();
+        a_.title = title;
+        ++a_.pages;
     }
 
   private:
-    Aufzeichnung& a_;
-    LaufendesProgramm& p_;
-    Fehler fehler_;
+    PrintRecord& a_;
+    RunningProgram& p_;
+    Fault failure_;
 };
 
 // Pixels of one colour within a rectangle.
-int pixelDerFarbe(const QImage& bild, const QRect& flaeche, QColor farbe) {
+int pixelsOfColour(const QImage& image, const QRect& area, QColor colour) {
     int n = 0;
-    for (int y = flaeche.top(); y <= flaeche.bottom(); ++y)
-        for (int x = flaeche.left(); x <= flaeche.right(); ++x)
-            if (bild.pixelColor(x, y).rgb() == farbe.rgb()) ++n;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) ++n;
     return n;
 }
 
 // The ink of a text within a rectangle: how much darker than the
 // rectangle's background (its top-left pixel) its pixels are, summed up.
-int tinte(const QImage& bild, const QRect& flaeche) {
-    const int hintergrund = qGray(bild.pixel(flaeche.topLeft()));
-    int summe = 0;
-    for (int y = flaeche.top(); y <= flaeche.bottom(); ++y)
-        for (int x = flaeche.left(); x <= flaeche.right(); ++x)
-            summe += std::max(0, hintergrund - qGray(bild.pixel(x, y)));
-    return summe;
+int ink(const QImage& image, const QRect& area) {
+    const int background = qGray(image.pixel(area.topLeft()));
+    int sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            sum += std::max(0, background - qGray(image.pixel(x, y)));
+    return sum;
 }
 
 }  // namespace
 
-class DruckTest : public ProgrammTest {
+class PrintTest : public ProgramTest {
     Q_OBJECT
 
   private:
-    QTableView* tabelle() {
+    QTableView* table() {
         auto* t = qobject_cast<QTableView*>(p->widget(druck().flx_print));
         if (!t) qFatal("flx_print is no table");
         return t;
     }
-    QModelIndex zelle(int r, int c) { return tabelle()->model()->index(r, c); }
+    QModelIndex cell(int r, int c) { return table()->model()->index(r, c); }
 
     // Givens 5 (cell 1), 3 (cell 2) and 9 (cell 81), fixed; then own entries
     // 5 (cell 41) and 4 (cell 9); then the print screen.
-    void spielDrucken() {
-        inZelle(1, "53");
-        inZelle(81, "9");
-        p->klicken(main().cmd_einlesen_vorgabe);
-        inZelle(41, "5");
-        inZelle(9, "4");
-        p->klicken(main().cmd_druck);
-        QVERIFY(QTest::qWaitForWindowActive(p->fenster(druck())));
+    void printGame() {
+        intoCell(1, "53");
+        intoCell(81, "9");
+        p->click(main().cmd_einlesen_vorgabe);
+        intoCell(41, "5");
+        intoCell(9, "4");
+        p->click(main().cmd_druck);
+        QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
     }
 
-    void druckzielSetzen(Aufzeichnung& a, Aufzeichner::Fehler f) {
-        p->plattform.setDruckziel(
-            [this, &a, f] { return std::make_unique<Aufzeichner>(a, *p, f); });
+    void setPrintTarget(PrintRecord& a, RecordingTarget::Fault f) {
+        p->platform.setDruckziel(
+            [this, &a, f] { return std::make_unique<RecordingTarget>(a, *p, f); });
     }
 
   private slots:
     void init() {
-        p = std::make_unique<LaufendesProgramm>();
-        p->spielStarten();
+        p = std::make_unique<RunningProgram>();
+        p->startGame();
     }
     void cleanup() { p.reset(); }
 
-    void dieTabelleHatNeunMalNeunZellenOhneKoepfe() {
-        spielDrucken();
-        QTableView* t = tabelle();
+    void theTableHasNineByNineCellsWithoutHeaders() {
+        printGame();
+        QTableView* t = table();
         QCOMPARE(t->model()->rowCount(), 9);
         QCOMPARE(t->model()->columnCount(), 9);
         QVERIFY(t->horizontalHeader()->isHidden());
         QVERIFY(t->verticalHeader()->isHidden());
-        const int seite = pixels(475, t->logicalDpiX());
+        const int page = pixels(475, t->logicalDpiX());
         for (int i = 0; i < 9; ++i) {
-            QCOMPARE(t->rowHeight(i), seite);
-            QCOMPARE(t->columnWidth(i), seite);
+            QCOMPARE(t->rowHeight(i), page);
+            QCOMPARE(t->columnWidth(i), page);
         }
         // All nine rows and columns fit without scrolling.
-        QVERIFY(9 * seite <= t->viewport()->width());
-        QVERIFY(9 * seite <= t->viewport()->height());
+        QVERIFY(9 * page <= t->viewport()->width());
+        QVERIFY(9 * page <= t->viewport()->height());
         QCOMPARE(t->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(t->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QVERIFY(t->showGrid());
         QCOMPARE(t->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(t->selectionMode(), QAbstractItemView::NoSelection);
-        const QRect lage(pixels(240, t->logicalDpiX()), pixels(3480, t->logicalDpiX()),
-                         pixels(4455, t->logicalDpiX()), pixels(4455, t->logicalDpiX()));
-        QCOMPARE(t->geometry(), lage);
+        const QRect placement(pixels(240, t->logicalDpiX()), pixels(3480, t->logicalDpiX()),
+                              pixels(4455, t->logicalDpiX()), pixels(4455, t->logicalDpiX()));
+        QCOMPARE(t->geometry(), placement);
     }
 
-    void vorgabenGrauUndFettEigeneZiffernSchlicht() {
-        spielDrucken();
-        struct Erwartet {
+    void givensGreyAndBoldOwnDigitsPlain() {
+        printGame();
+        struct Expected {
             int r, c;
             const char* text;
-            bool vorgabe;
+            bool given;
         };
-        for (const Erwartet& e :
-             {Erwartet{0, 0, "5", true}, Erwartet{0, 1, "3", true}, Erwartet{8, 8, "9", true},
-              Erwartet{4, 4, "5", false}, Erwartet{0, 8, "4", false}, Erwartet{1, 1, "", false},
-              Erwartet{0, 2, "", false}}) {
-            const QModelIndex i = zelle(e.r, e.c);
-            const QString wo = QString("(%1,%2)").arg(e.r).arg(e.c);
+        for (const Expected& e :
+             {Expected{0, 0, "5", true}, Expected{0, 1, "3", true}, Expected{8, 8, "9", true},
+              Expected{4, 4, "5", false}, Expected{0, 8, "4", false}, Expected{1, 1, "", false},
+              Expected{0, 2, "", false}}) {
+            const QModelIndex i = cell(e.r, e.c);
+            const QString where = QString("(%1,%2)").arg(e.r).arg(e.c);
             QCOMPARE(i.data(Qt::DisplayRole).toString(), QString(e.text));
-            const QFont schrift = i.data(Qt::FontRole).value<QFont>();
-            QVERIFY2(schrift.bold() == e.vorgabe, qPrintable(wo));
-            QVERIFY2(schrift.family().startsWith("Z003"), qPrintable(wo));
-            QCOMPARE(schrift.pointSizeF(), 9.75);
-            const QVariant hintergrund = i.data(Qt::BackgroundRole);
-            if (e.vorgabe)
-                QCOMPARE(hintergrund.value<QBrush>().color(), QColor(225, 225, 225));
+            const QFont font = i.data(Qt::FontRole).value<QFont>();
+            QVERIFY2(font.bold() == e.given, qPrintable(where));
+            QVERIFY2(font.family().startsWith("Z003"), qPrintable(where));
+            QCOMPARE(font.pointSizeF(), 9.75);
+            const QVariant background = i.data(Qt::BackgroundRole);
+            if (e.given)
+                QCOMPARE(background.value<QBrush>().color(), QColor(225, 225, 225));
             else
-                QVERIFY2(!hintergrund.isValid(), qPrintable(wo));
+                QVERIFY2(!background.isValid(), qPrintable(where));
             QCOMPARE(i.data(Qt::TextAlignmentRole).value<Qt::Alignment>(), Qt::AlignCenter);
         }
         // Every cell copies its board cell, row by row.
-        int gefuellt = 0;
+        int filled = 0;
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 9; ++c) {
-                const QString text = zelle(r, c).data().toString();
+                const QString text = cell(r, c).data().toString();
                 QCOMPARE(text.toStdString(), main().txt_m(9 * r + c + 1).text());
-                if (!text.isEmpty()) ++gefuellt;
+                if (!text.isEmpty()) ++filled;
             }
-        QCOMPARE(gefuellt, 5);
+        QCOMPARE(filled, 5);
     }
 
-    void dieAusrichtungscodesDerZellen() {
-        using qtfront::zellAusrichtung;
-        QCOMPARE(zellAusrichtung(toolkit::mitte_mitte, "5"), Qt::AlignCenter);
-        QCOMPARE(zellAusrichtung(toolkit::links_oben, "5"), Qt::AlignLeft | Qt::AlignTop);
-        QCOMPARE(zellAusrichtung(toolkit::links_unten, "5"), Qt::AlignLeft | Qt::AlignBottom);
-        QCOMPARE(zellAusrichtung(toolkit::mitte_oben, "5"), Qt::AlignHCenter | Qt::AlignTop);
-        QCOMPARE(zellAusrichtung(toolkit::rechts_mitte, "a"), Qt::AlignRight | Qt::AlignVCenter);
+    void theCellAlignmentCodes() {
+        using qtfront::cellAlignmentFlags;
+        QCOMPARE(cellAlignmentFlags(toolkit::center_center, "5"), Qt::AlignCenter);
+        QCOMPARE(cellAlignmentFlags(toolkit::left_top, "5"), Qt::AlignLeft | Qt::AlignTop);
+        QCOMPARE(cellAlignmentFlags(toolkit::left_bottom, "5"), Qt::AlignLeft | Qt::AlignBottom);
+        QCOMPARE(cellAlignmentFlags(toolkit::center_top, "5"), Qt::AlignHCenter | Qt::AlignTop);
+        QCOMPARE(cellAlignmentFlags(toolkit::right_center, "a"), Qt::AlignRight | Qt::AlignVCenter);
         // The general alignment: numbers right, texts left.
-        QCOMPARE(zellAusrichtung(toolkit::allgemein, "12"), Qt::AlignRight | Qt::AlignVCenter);
-        QCOMPARE(zellAusrichtung(toolkit::allgemein, "ab"), Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(cellAlignmentFlags(toolkit::general, "12"), Qt::AlignRight | Qt::AlignVCenter);
+        QCOMPARE(cellAlignmentFlags(toolkit::general, "ab"), Qt::AlignLeft | Qt::AlignVCenter);
     }
 
-    void vorgabenSindSichtbarFetterAlsEigeneZiffern() {
+    void givensAreVisiblyBolderThanOwnDigits() {
         // The 5 of cell 1 is a given, the 5 of cell 41 an own entry: the same
         // digit in the same face, once bold.
-        spielDrucken();
-        QTableView* t = tabelle();
-        const QImage bild = t->viewport()->grab().toImage();
-        const int fett = tinte(bild, t->visualRect(zelle(0, 0)).adjusted(1, 1, -2, -2));
-        const int schlicht = tinte(bild, t->visualRect(zelle(4, 4)).adjusted(1, 1, -2, -2));
-        QVERIFY2(schlicht > 0, "the own entry is drawn");
-        QVERIFY2(fett * 10 >= schlicht * 12,
-                 qPrintable(QString("bold %1, plain %2").arg(fett).arg(schlicht)));
+        printGame();
+        QTableView* t = table();
+        const QImage image = t->viewport()->grab().toImage();
+        const int bold = ink(image, t->visualRect(cell(0, 0)).adjusted(1, 1, -2, -2));
+        const int plain = ink(image, t->visualRect(cell(4, 4)).adjusted(1, 1, -2, -2));
+        QVERIFY2(plain > 0, "the own entry is drawn");
+        QVERIFY2(bold * 10 >= plain * 12,
+                 qPrintable(QString("bold %1, plain %2").arg(bold).arg(plain)));
         // The grey of the givens, white elsewhere.
-        const QPoint ecke = t->visualRect(zelle(0, 0)).topLeft() + QPoint(3, 3);
-        QCOMPARE(bild.pixelColor(ecke), QColor(225, 225, 225));
-        QCOMPARE(bild.pixelColor(t->visualRect(zelle(4, 4)).topLeft() + QPoint(3, 3)),
+        const QPoint corner = t->visualRect(cell(0, 0)).topLeft() + QPoint(3, 3);
+        QCOMPARE(image.pixelColor(corner), QColor(225, 225, 225));
+        QCOMPARE(image.pixelColor(t->visualRect(cell(4, 4)).topLeft() + QPoint(3, 3)),
                  t->palette().color(QPalette::Base));
     }
 
-    void keineZelleWirdAlsAktuelleOderAusgewaehlteMarkiert() {
-        spielDrucken();
-        QTableView* t = tabelle();
-        const QImage vorher = t->grab().toImage();
-        const QRect ziel = t->visualRect(zelle(0, 0));
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, ziel.center());
-        QTest::mouseDClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, ziel.center());
+    void noCellIsMarkedAsCurrentOrSelected() {
+        printGame();
+        QTableView* t = table();
+        const QImage before = t->grab().toImage();
+        const QRect target = t->visualRect(cell(0, 0));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
+        QTest::mouseDClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
         QTest::keyClick(t, Qt::Key_Right);
         QTest::keyClick(t, Qt::Key_Space);
         QTest::keyClick(t, Qt::Key_7);
         QVERIFY(t->hasFocus());
         QCOMPARE(druck().flx_print.textMatrix(0, 0), std::string("5"));
         QVERIFY(t->selectionModel()->selectedIndexes().isEmpty());
-        QVERIFY(!t->indexWidget(zelle(0, 0)));
-        QCOMPARE(t->grab().toImage(), vorher);
+        QVERIFY(!t->indexWidget(cell(0, 0)));
+        QCOMPARE(t->grab().toImage(), before);
     }
 
-    void tabFuehrtVonDerTabelleZumDruckknopf() {
-        spielDrucken();
-        tabelle()->setFocus(Qt::TabFocusReason);
-        p->taste(Qt::Key_Tab);
+    void tabLeadsFromTheTableToThePrintButton() {
+        printGame();
+        table()->setFocus(Qt::TabFocusReason);
+        p->key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), p->widget(druck().cmd_print));
-        p->taste(Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(tabelle()));
+        p->key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table()));
     }
 
-    void einSpaeteresOeffnenZeigtDasBrettVonJetzt() {
-        spielDrucken();
-        p->klicken(druck().txt_eing(0));
-        p->schreiben("Rätsel aus der Zeitung");
-        p->klicken(druck().cmd_zurueck);
-        QVERIFY(QTest::qWaitForWindowActive(p->fenster(main())));
-        inZelle(10, "6");
-        inZelle(50, "8");  // row 6, column 5
-        p->klicken(main().cmd_druck);
-        QCOMPARE(zelle(1, 0).data().toString(), QString("6"));
-        QCOMPARE(zelle(5, 4).data().toString(), QString("8"));
-        QVERIFY(!zelle(1, 0).data(Qt::FontRole).value<QFont>().bold());
-        QVERIFY(zelle(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    void aLaterOpeningShowsTheBoardOfNow() {
+        printGame();
+        p->click(druck().txt_eing(0));
+        p->write_file("Rätsel aus der Zeitung");
+        p->click(druck().cmd_zurueck);
+        QVERIFY(QTest::qWaitForWindowActive(p->window(main())));
+        intoCell(10, "6");
+        intoCell(50, "8");  // row 6, column 5
+        p->click(main().cmd_druck);
+        QCOMPARE(cell(1, 0).data().toString(), QString("6"));
+        QCOMPARE(cell(5, 4).data().toString(), QString("8"));
+        QVERIFY(!cell(1, 0).data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(cell(0, 0).data(Qt::FontRole).value<QFont>().bold());
         // The table shows it, not only its model.
-        QTableView* t = tabelle();
-        QVERIFY(tinte(t->viewport()->grab().toImage(),
-                      t->visualRect(zelle(5, 4)).adjusted(1, 1, -2, -2)) > 0);
-        QCOMPARE(p->zeile(druck().txt_eing(0))->text(), QString("Rätsel aus der Zeitung"));
+        QTableView* t = table();
+        QVERIFY(ink(t->viewport()->grab().toImage(),
+                    t->visualRect(cell(5, 4)).adjusted(1, 1, -2, -2)) > 0);
+        QCOMPARE(p->line(druck().txt_eing(0))->text(), QString("Rätsel aus der Zeitung"));
     }
 
-    void druckenZeigtDenBildschirmOhneKnoepfeMitLangemAnmerkungsfeld() {
-        spielDrucken();
-        p->klicken(druck().txt_eing(0));
-        p->schreiben("Nr. 17");
-        Aufzeichnung a;
-        druckzielSetzen(a, Aufzeichner::Fehler::keiner);
-        DialogBeantworter dialoge;
-        QWidget* fenster = p->fenster(druck());
-        const QRect knopf = p->widget(druck().cmd_print)->geometry();
-        p->klicken(druck().cmd_print);
+    void printingShowsTheScreenWithoutButtonsWithLongNotesField() {
+        printGame();
+        p->click(druck().txt_eing(0));
+        p->write_file("Nr. 17");
+        PrintRecord a;
+        setPrintTarget(a, RecordingTarget::Fault::none);
+        DialogAnswerer dialogs;
+        QWidget* window = p->window(druck());
+        const QRect button = p->widget(druck().cmd_print)->geometry();
+        p->click(druck().cmd_print);
 
-        QCOMPARE(a.seiten, 1);
-        QCOMPARE(a.titel, QString("Drucken"));
-        QVERIFY(!a.knoepfeSichtbar);
-        QCOMPARE(a.anmerkungenHoehe, pixels(3800, fenster->logicalDpiX()));
+        QCOMPARE(a.pages, 1);
+        QCOMPARE(a.title, QString("Drucken"));
+        QVERIFY(!a.buttonsVisible);
+        QCOMPARE(a.notesHeight, pixels(3800, window->logicalDpiX()));
         // Where the buttons stood, the page shows no button colour.
-        QCOMPARE(pixelDerFarbe(a.fenster, knopf, QColor(255, 128, 255)), 0);
-        QVERIFY(pixelDerFarbe(fenster->grab().toImage(), knopf, QColor(255, 128, 255)) > 0);
+        QCOMPARE(pixelsOfColour(a.window, button, QColor(255, 128, 255)), 0);
+        QVERIFY(pixelsOfColour(window->grab().toImage(), button, QColor(255, 128, 255)) > 0);
         // One page in the target's format (A5 landscape: 595 x 420 points).
         QVERIFY(a.pdf.startsWith("%PDF"));
         QCOMPARE(a.pdf.count("/Type /Page\n") + a.pdf.count("/Type /Page\r"), 1);
@@ -287,95 +287,95 @@ class DruckTest : public ProgrammTest {
 
         // The hidden buttons passed the focus on to the first header field,
         // which shows its text as typed, not selected.
-        QVERIFY(!a.textAusgewaehlt);
-        QCOMPARE(p->programm->app.focus(), &druck().txt_eing(0));
+        QVERIFY(!a.textSelected);
+        QCOMPARE(p->program->app.focus(), &druck().txt_eing(0));
         QCOMPARE(QApplication::focusWidget(), p->widget(druck().txt_eing(0)));
-        QVERIFY(!p->zeile(druck().txt_eing(0))->hasSelectedText());
+        QVERIFY(!p->line(druck().txt_eing(0))->hasSelectedText());
 
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(0));
-        pruefeDruckschirmWiederhergestellt();
+        QCOMPARE(dialogs.seen().size(), std::size_t(0));
+        checkPrintScreenRestored();
     }
 
-    void diePapierseiteZeigtKeinenFokus() {
-        spielDrucken();
-        p->klicken(druck().txt_eing(1));
-        p->schreiben("Erika");
-        QLineEdit* feld = p->zeile(druck().txt_eing(1));
-        QVERIFY(feld->hasFocus());
+    void thePaperPageShowsNoFocus() {
+        printGame();
+        p->click(druck().txt_eing(1));
+        p->write_file("Erika");
+        QLineEdit* field = p->line(druck().txt_eing(1));
+        QVERIFY(field->hasFocus());
         // Watches whether the field has the focus while it is drawn.
-        struct Beobachter : QObject {
-            int gemalt = 0, mitFokus = 0;
+        struct Watcher : QObject {
+            int painted = 0, withFocus = 0;
             bool eventFilter(QObject* o, QEvent* e) override {
                 if (e->type() == QEvent::Paint) {
-                    ++gemalt;
-                    if (static_cast<QWidget*>(o)->hasFocus()) ++mitFokus;
+                    ++painted;
+                    if (static_cast<QWidget*>(o)->hasFocus()) ++withFocus;
                 }
                 return false;
             }
-        } beobachter;
-        feld->installEventFilter(&beobachter);
-        QTemporaryDir ordner;
+        } watcher;
+        field->installEventFilter(&watcher);
+        QTemporaryDir folder;
         {
-            QPdfWriter pdf(ordner.filePath("seite.pdf"));
-            QVERIFY(qtfront::seiteDrucken(*p->fenster(druck()), pdf));
+            QPdfWriter pdf(folder.filePath("seite.pdf"));
+            QVERIFY(qtfront::printPage(*p->window(druck()), pdf));
         }
-        feld->removeEventFilter(&beobachter);
-        QVERIFY(beobachter.gemalt > 0);
-        QCOMPARE(beobachter.mitFokus, 0);
+        field->removeEventFilter(&watcher);
+        QVERIFY(watcher.painted > 0);
+        QCOMPARE(watcher.withFocus, 0);
         // Afterwards the field has the focus again, for the model too.
-        QVERIFY(feld->hasFocus());
-        QCOMPARE(p->programm->app.focus(), &druck().txt_eing(1));
-        p->schreiben(" M.");
+        QVERIFY(field->hasFocus());
+        QCOMPARE(p->program->app.focus(), &druck().txt_eing(1));
+        p->write_file(" M.");
         QCOMPARE(druck().txt_eing(1).text(), std::string("Erika M."));
     }
 
-    void einDruckerfehlerWirdGemeldetUndDerBildschirmKommtZurueck() {
-        spielDrucken();
-        Aufzeichnung a;
-        druckzielSetzen(a, Aufzeichner::Fehler::drucker);
-        DialogBeantworter dialoge;
-        dialoge.knopf("OK", [this] {
+    void aPrinterFailureIsReportedAndTheScreenComesBack() {
+        printGame();
+        PrintRecord a;
+        setPrintTarget(a, RecordingTarget::Fault::printer);
+        DialogAnswerer dialogs;
+        dialogs.button("OK", [this] {
             // While the message is open the buttons are back already: the
             // print goes on after the failed step.
             return QString::number(p->widget(druck().cmd_print)->isVisible());
         });
-        p->klicken(druck().cmd_print);
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
-        QCOMPARE(dialoge.gesehen()[0].text,
+        p->click(druck().cmd_print);
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        QCOMPARE(dialogs.seen()[0].text,
                  QString("Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!"));
-        QCOMPARE(dialoge.gesehen()[0].titel, QString("Sudoku"));
-        QCOMPARE(dialoge.gesehen()[0].knoepfe, QStringList{"OK"});
-        QCOMPARE(dialoge.gesehen()[0].symbol, QMessageBox::NoIcon);
-        QCOMPARE(dialoge.gesehen()[0].beiOeffnung, QString("0"));
-        QVERIFY(!a.knoepfeSichtbar);
-        pruefeDruckschirmWiederhergestellt();
+        QCOMPARE(dialogs.seen()[0].title, QString("Sudoku"));
+        QCOMPARE(dialogs.seen()[0].buttons, QStringList{"OK"});
+        QCOMPARE(dialogs.seen()[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(dialogs.seen()[0].atOpening, QString("0"));
+        QVERIFY(!a.buttonsVisible);
+        checkPrintScreenRestored();
     }
 
-    void einAndererFehlerIstUnbekanntUndDerBildschirmKommtZurueck() {
-        spielDrucken();
-        Aufzeichnung a;
-        druckzielSetzen(a, Aufzeichner::Fehler::anderer);
-        DialogBeantworter dialoge;
-        dialoge.knopf("OK");
-        p->klicken(druck().cmd_print);
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
-        QCOMPARE(dialoge.gesehen()[0].text, QString("Ein unbekannter Fehler trat auf!"));
-        QCOMPARE(dialoge.unerwartet(), 0);
-        pruefeDruckschirmWiederhergestellt();
+    void anotherFailureIsUnknownAndTheScreenComesBack() {
+        printGame();
+        PrintRecord a;
+        setPrintTarget(a, RecordingTarget::Fault::other);
+        DialogAnswerer dialogs;
+        dialogs.button("OK");
+        p->click(druck().cmd_print);
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        QCOMPARE(dialogs.seen()[0].text, QString("Ein unbekannter Fehler trat auf!"));
+        QCOMPARE(dialogs.unexpected(), 0);
+        checkPrintScreenRestored();
     }
 
-    void ohneStandarddruckerKommtDieDruckermeldung() {
+    void withoutADefaultPrinterThePrinterMessageComes() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-        spielDrucken();
-        DialogBeantworter dialoge;
-        dialoge.knopf("OK");
-        p->klicken(druck().cmd_print);
-        QCOMPARE(dialoge.gesehen().size(), std::size_t(1));
-        QCOMPARE(dialoge.gesehen()[0].text,
+        printGame();
+        DialogAnswerer dialogs;
+        dialogs.button("OK");
+        p->click(druck().cmd_print);
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        QCOMPARE(dialogs.seen()[0].text,
                  QString("Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!"));
-        pruefeDruckschirmWiederhergestellt();
+        checkPrintScreenRestored();
     }
 };
 
-QTEST_MAIN(DruckTest)
-#include "druck_test.moc"
+QTEST_MAIN(PrintTest)
+#include "print_test.moc"

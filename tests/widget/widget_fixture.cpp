@@ -1,4 +1,4 @@
-#include "testumgebung.h"
+#include "widget_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,164 +10,164 @@
 #include <QTextEdit>
 #include <QtTest>
 
-LaufendesProgramm::LaufendesProgramm()
-    : programm(std::make_unique<Programm>(plattform)),
-      oberflaeche(std::make_unique<qtfront::QtFrontEnd>(programm->app)) {
-    plattform.setFrontEnd(oberflaeche.get());
-    programm->starten();
-    QWidget* start = fenster(programm->start);
+RunningProgram::RunningProgram()
+    : program(std::make_unique<Program>(platform)),
+      frontEnd(std::make_unique<qtfront::QtFrontEnd>(program->app)) {
+    platform.setFrontEnd(frontEnd.get());
+    program->start_program();
+    QWidget* start = window(program->start);
     if (!QTest::qWaitForWindowActive(start)) qWarning("start window not active");
 }
 
-LaufendesProgramm::~LaufendesProgramm() {
-    plattform.setFrontEnd(nullptr);
-    oberflaeche.reset();  // the windows observe the screens: they go first
-    programm.reset();
+RunningProgram::~RunningProgram() {
+    platform.setFrontEnd(nullptr);
+    frontEnd.reset();  // the windows observe the screens: they go first
+    program.reset();
 }
 
-QWidget* LaufendesProgramm::widget(const toolkit::Element& element) const {
-    QWidget* w = oberflaeche->widget(element);
+QWidget* RunningProgram::widget(const toolkit::Element& element) const {
+    QWidget* w = frontEnd->widget(element);
     if (!w) qFatal("no widget for %s", element.fullName().c_str());
     return w;
 }
 
-QLineEdit* LaufendesProgramm::zeile(const toolkit::Element& element) const {
+QLineEdit* RunningProgram::line(const toolkit::Element& element) const {
     return qobject_cast<QLineEdit*>(widget(element));
 }
 
-QTextEdit* LaufendesProgramm::feld(const toolkit::Element& element) const {
+QTextEdit* RunningProgram::field(const toolkit::Element& element) const {
     return qobject_cast<QTextEdit*>(widget(element));
 }
 
-QLabel* LaufendesProgramm::beschriftung(const toolkit::Element& element) const {
+QLabel* RunningProgram::caption(const toolkit::Element& element) const {
     return qobject_cast<QLabel*>(widget(element));
 }
 
-QAbstractButton* LaufendesProgramm::knopf(const toolkit::Element& element) const {
+QAbstractButton* RunningProgram::button(const toolkit::Element& element) const {
     return qobject_cast<QAbstractButton*>(widget(element));
 }
 
-QWidget* LaufendesProgramm::fenster(const toolkit::Screen& screen) const {
-    return oberflaeche->window(screen);
+QWidget* RunningProgram::window(const toolkit::Screen& screen) const {
+    return frontEnd->window(screen);
 }
 
-void LaufendesProgramm::klicken(const toolkit::Element& element) const {
+void RunningProgram::click(const toolkit::Element& element) const {
     QWidget* w = widget(element);
     if (auto* edit = qobject_cast<QTextEdit*>(w)) w = edit->viewport();
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
-void LaufendesProgramm::tippen(const QString& text) const {
+void RunningProgram::type_text(const QString& text) const {
     for (QChar c : text) {
-        QWidget* ziel = QApplication::focusWidget();
-        if (!ziel) qFatal("no widget has the focus");
-        QTest::keyClick(ziel, c.toLatin1());
+        QWidget* target = QApplication::focusWidget();
+        if (!target) qFatal("no widget has the focus");
+        QTest::keyClick(target, c.toLatin1());
     }
 }
 
-void LaufendesProgramm::schreiben(const QString& text) const {
+void RunningProgram::write_file(const QString& text) const {
     for (QChar c : text) {
-        QWidget* ziel = QApplication::focusWidget();
-        if (!ziel) qFatal("no widget has the focus");
+        QWidget* target = QApplication::focusWidget();
+        if (!target) qFatal("no widget has the focus");
         if (c == QLatin1Char('\n')) {
-            QTest::keyClick(ziel, Qt::Key_Return);
+            QTest::keyClick(target, Qt::Key_Return);
         } else if (c.unicode() < 128) {
-            QTest::keyClick(ziel, c.toLatin1());
+            QTest::keyClick(target, c.toLatin1());
         } else {
-            const auto taste = static_cast<Qt::Key>(c.toUpper().unicode());
-            QTest::sendKeyEvent(QTest::Press, ziel, taste, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, ziel, taste, QString(c), Qt::NoModifier);
+            const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Press, target, key, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, target, key, QString(c), Qt::NoModifier);
         }
     }
 }
 
-void LaufendesProgramm::taste(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
-    QWidget* ziel = QApplication::focusWidget();
-    if (!ziel) qFatal("no widget has the focus");
-    QTest::keyClick(ziel, key, modifiers);
+void RunningProgram::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
+    QWidget* target = QApplication::focusWidget();
+    if (!target) qFatal("no widget has the focus");
+    QTest::keyClick(target, key, modifiers);
 }
 
-void LaufendesProgramm::spielStarten() const {
-    klicken(programm->start.cmd_start);
-    if (!QTest::qWaitForWindowActive(fenster(programm->main))) qWarning("main window not active");
+void RunningProgram::startGame() const {
+    click(program->start.cmd_start);
+    if (!QTest::qWaitForWindowActive(window(program->main))) qWarning("main window not active");
 }
 
-DialogBeantworter::DialogBeantworter() {
+DialogAnswerer::DialogAnswerer() {
     timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &DialogBeantworter::pruefen);
+    connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::check);
     timer_.start();
 }
 
-void DialogBeantworter::knopf(const QString& text, std::function<QString()> beobachten) {
-    antworten_.push_back([this, text, beobachten](QWidget* dialog) {
+void DialogAnswerer::button(const QString& text, std::function<QString()> watch) {
+    answers_.push_back([this, text, watch](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         if (!box) {
-            ++unerwartet_;
+            ++unexpected_;
             dialog->close();
             return;
         }
-        if (beobachten) gesehen_.back().beiOeffnung = beobachten();
+        if (watch) seen_.back().atOpening = watch();
         for (QAbstractButton* b : box->buttons()) {
             if (b->text() == text) {
                 b->click();
                 return;
             }
         }
-        ++unerwartet_;
+        ++unexpected_;
         box->reject();
     });
 }
 
-void DialogBeantworter::eingabe(const QString& text) {
-    antworten_.push_back([this, text](QWidget* dialog) {
-        auto* eingabe = qobject_cast<QInputDialog*>(dialog);
-        if (!eingabe) {
-            ++unerwartet_;
+void DialogAnswerer::input(const QString& text) {
+    answers_.push_back([this, text](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        if (!input) {
+            ++unexpected_;
             dialog->close();
             return;
         }
-        auto* zeile = eingabe->findChild<QLineEdit*>();
-        QTest::keyClicks(zeile, text);
-        eingabe->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        auto* line = input->findChild<QLineEdit*>();
+        QTest::keyClicks(line, text);
+        input->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
 }
 
-void DialogBeantworter::abbrechen() {
-    antworten_.push_back([this](QWidget* dialog) {
-        auto* eingabe = qobject_cast<QInputDialog*>(dialog);
-        if (!eingabe) ++unerwartet_;
-        auto* knoepfe = dialog->findChild<QDialogButtonBox*>();
-        if (knoepfe && knoepfe->button(QDialogButtonBox::Cancel))
-            knoepfe->button(QDialogButtonBox::Cancel)->click();
+void DialogAnswerer::cancel_next() {
+    answers_.push_back([this](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        if (!input) ++unexpected_;
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        if (buttons && buttons->button(QDialogButtonBox::Cancel))
+            buttons->button(QDialogButtonBox::Cancel)->click();
         else
             dialog->close();
     });
 }
 
-void DialogBeantworter::pruefen() {
+void DialogAnswerer::check() {
     QWidget* dialog = QApplication::activeModalWidget();
     if (!dialog || !dialog->isVisible()) return;
-    GesehenerDialog g;
-    g.titel = dialog->windowTitle();
+    SeenDialog g;
+    g.title = dialog->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         g.text = box->text();
-        g.symbol = box->icon();
-        for (QAbstractButton* b : box->buttons()) g.knoepfe << b->text();
-    } else if (auto* eingabe = qobject_cast<QInputDialog*>(dialog)) {
-        g.text = eingabe->labelText();
+        g.icon = box->icon();
+        for (QAbstractButton* b : box->buttons()) g.buttons << b->text();
+    } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+        g.text = input->labelText();
         for (QAbstractButton* b : dialog->findChild<QDialogButtonBox*>()->buttons())
-            g.knoepfe << b->text();
+            g.buttons << b->text();
     }
-    gesehen_.push_back(g);
-    if (antworten_.empty()) {
-        ++unerwartet_;
+    seen_.push_back(g);
+    if (answers_.empty()) {
+        ++unexpected_;
         if (auto* d = qobject_cast<QDialog*>(dialog))
             d->reject();
         else
             dialog->close();
         return;
     }
-    auto antwort = std::move(antworten_.front());
-    antworten_.pop_front();
-    antwort(dialog);
+    auto answer = std::move(answers_.front());
+    answers_.pop_front();
+    answer(dialog);
 }
