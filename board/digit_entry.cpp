@@ -8,8 +8,8 @@
 using toolkit::False;
 using toolkit::True;
 
-void frm_sudoku_main::txt_m_KeyPress(Integer Index, int& KeyAscii) {
-    if (KeyAscii < 49 || KeyAscii > 57) KeyAscii = 0;
+void frm_sudoku_main::txt_m_KeyPress(Integer Index, int& key) {
+    if (key < 49 || key > 57) key = 0;
     cmd_einlesen_vorgabe.setText("Vorgabe beenden");
     // The key is handled before its character is placed: the digit still
     // lands in this cell, the cursor already stands in the next one.

@@ -41,7 +41,7 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
     void sud_main_manager();
 
     // Digit entry and conflict check.
-    void txt_m_KeyPress(Integer Index, int& KeyAscii);
+    void txt_m_KeyPress(Integer Index, int& key);
     void txt_m_Change(Integer Index);
     Integer nur_ziffern(Integer zf);
     Integer schon_vorhanden(Integer j, Integer z);
