@@ -12,6 +12,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6 libcups2-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick openbox
