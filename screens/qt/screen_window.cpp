@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/program_icon_image.h"
@@ -18,7 +19,9 @@ ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
         setPalette(p);
         setAutoFillBackground(true);
     }
-    if (screen_.hasIcon()) setWindowIcon(windowIcon_());
+    // Every window carries the program's icon, not only the screen whose
+    // layout names one: the desktop shows them as one program.
+    setWindowIcon(programWindowIcon());
     applySize();
     screen_.setObserver(this);
     if (screen_.loaded()) createViews();
@@ -72,11 +75,19 @@ void ScreenWindow::screenChanged(toolkit::Screen&, toolkit::ScreenProperty prope
         case ScreenProperty::Visible:
             if (screen_.visible()) {
                 createViews();
+                // A screen shown again stands where the user left it. The
+                // window manager places a window that never asked for a
+                // position anew, wherever the user had moved it; asking
+                // for the old position tells it where. (QWidget::move does
+                // not ask when the position seems unchanged.)
+                if (placeWhenShown_ && windowHandle())
+                    windowHandle()->setPosition(*placeWhenShown_);
                 show();
                 raise();
                 activateWindow();
                 applyFocus();
             } else {
+                if (isVisible()) placeWhenShown_ = geometry().topLeft();
                 hide();
             }
             break;
@@ -99,7 +110,7 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     screen_.closeRequested();
 }
 
-QIcon windowIcon_() {
+QIcon programWindowIcon() {
     return QIcon(QPixmap::fromImage(programIconImage()));
 }
 

@@ -90,6 +90,13 @@ TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
         line_->setTextMargins(0, 0, 0, 0);
         line_->setDragEnabled(false);
         connect(line_, &QLineEdit::textChanged, this, &TextBoxView::widgetTextChanged);
+        // A one-line box the user cannot type into (a board cell, a title
+        // letter) shows no selection: a double-click or Tab would mark its
+        // character as if it were there to be edited.
+        connect(line_, &QLineEdit::selectionChanged, this, [this] {
+            if ((filtered_ || this->element().locked()) && line_->hasSelectedText())
+                line_->deselect();
+        });
     }
 }
 

@@ -35,7 +35,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail_check "no Maintainer"
 field Description | grep -q 'Sudoku' || fail_check "no description"
 depends=$(field Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation \
+  qt6-translations-l10n; do
   echo "$depends" | grep -Eq "(^|, )$p( |,|$)" || fail_check "$p missing from Depends: $depends"
 done
 
