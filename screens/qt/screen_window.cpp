@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/programmsymbol_bild.h"
@@ -20,7 +21,9 @@ ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
         setPalette(p);
         setAutoFillBackground(true);
     }
-    if (screen_.hasIcon()) setWindowIcon(fensterSymbol());
+    // Every window carries the program's icon, not only the screen whose
+    // layout names one: the desktop shows them as one program.
+    setWindowIcon(fensterSymbol());
     applySize();
     screen_.setObserver(this);
     if (screen_.loaded()) createViews();
@@ -74,11 +77,19 @@ void ScreenWindow::screenChanged(toolkit::Screen&, toolkit::ScreenProperty prope
         case ScreenProperty::Visible:
             if (screen_.visible()) {
                 createViews();
+                // A screen shown again stands where the user left it. The
+                // window manager places a window that never asked for a
+                // position anew, wherever the user had moved it; asking
+                // for the old position tells it where. (QWidget::move does
+                // not ask when the position seems unchanged.)
+                if (placeWhenShown_ && windowHandle())
+                    windowHandle()->setPosition(*placeWhenShown_);
                 show();
                 raise();
                 activateWindow();
                 applyFocus();
             } else {
+                if (isVisible()) placeWhenShown_ = geometry().topLeft();
                 hide();
             }
             break;
