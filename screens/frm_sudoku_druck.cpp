@@ -153,6 +153,19 @@ void frm_sudoku_druck::cmd_print_Click() {
     }
 }
 
+void frm_sudoku_druck::withPrintLayout(const std::function<void()>& output) {
+    cmd_print.setVisible(false);
+    cmd_zurueck.setVisible(false);
+    txt_eing(3).setHeight(notes_height_printing);
+    try {
+        output();
+    } catch (...) {
+        after_printing();
+        throw;
+    }
+    after_printing();
+}
+
 void frm_sudoku_druck::after_printing() {
     cmd_print.setVisible(true);
     cmd_zurueck.setVisible(true);

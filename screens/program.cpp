@@ -1,7 +1,7 @@
 #include "screens/program.h"
 
 Program::Program(toolkit::Platform& platform)
-    : app(platform), start(*this), main(*this), druck(*this) {}
+    : app(platform), start(*this), main(*this), druck(*this), assistant(*this) {}
 
 void Program::start_program() {
     start.show();

@@ -1,11 +1,22 @@
 #include "screens/qt/qt_platform.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <exception>
+#include <random>
 #include <stdexcept>
 
 #include "screens/qt/print_page.h"
@@ -106,6 +117,78 @@ void QtPlatform::programEnded() {
     // than quit(): quit() would first try to close the windows.
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+std::optional<std::string> QtPlatform::clipboardText() {
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+    if (!content || !content->hasText()) return std::nullopt;
+    return content->text().toStdString();
+}
+
+void QtPlatform::runInBackground(const std::function<void()>& work) {
+    std::exception_ptr failure;
+    std::unique_ptr<QThread> worker_thread(QThread::create([&work, &failure] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }));
+    QEventLoop loop;
+    // Queued across the threads: delivered once the loop below runs, even
+    // when the work is done before it starts.
+    QObject::connect(worker_thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    worker_thread->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker_thread->wait();
+    QApplication::restoreOverrideCursor();
+    if (failure) std::rethrow_exception(failure);
+}
+
+unsigned QtPlatform::randomSeed() {
+    return std::random_device{}();
+}
+
+std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
+                                                    const std::string& proposed) {
+    QFileDialog dialog(dialogParent(), windowTitle(title), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(shownCaption(proposed));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
+    QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
+    if (!window) throw std::logic_error("Kein Fenster für " + screen.name());
+    QPageLayout format;
+    if (printTarget_) {
+        format = printTarget_()->pageLayout();
+    } else {
+        const QPrinter printer(QPrinter::HighResolution);
+        format = printer.pageLayout();
+    }
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("PDF-Datei nicht anlegbar: " + file.errorString().toStdString());
+    bool drawn;
+    {
+        QPdfWriter page(&file);
+        page.setTitle(shownCaption(screen.caption()));
+        page.setCreator(QCoreApplication::applicationName());
+        page.setPageLayout(format);
+        drawn = printPage(*window, page);
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        throw std::runtime_error("Die Seite ließ sich nicht zeichnen: " + path);
+    }
+    if (!file.commit())
+        throw std::runtime_error("PDF-Datei nicht schreibbar: " + file.errorString().toStdString());
 }
 
 }  // namespace qtfront

@@ -24,7 +24,11 @@ class FilteredField : public Base {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (keyToModel(*event, element_)) {
+        // Arrow keys and shortcuts first: they never reach the key filter.
+        const auto special = specialKey(*event);
+        if (special && element_.pressSpecialKey(*special)) {
+            event->accept();
+        } else if (keyToModel(*event, element_)) {
             event->accept();
         } else if (navigationOnly(*event)) {
             Base::keyPressEvent(event);

@@ -79,9 +79,9 @@ else
   fail_check "the installed program does not find its explanation: $(cat "$work/errors.txt")"
 fi
 # A file in the working directory comes first.
-printf 'Eigene Erklärung\r\nim Arbeitsordner\r\n' >"$work/elsewhere/sudoku_erkl.txt"
+printf 'Own explanation\r\nin the working directory\r\n' >"$work/elsewhere/sudoku_erkl.txt"
 if show_explanation >"$work/shown.txt"; then
-  [ "$(cat "$work/shown.txt")" = "$(printf 'Eigene Erklärung\nim Arbeitsordner')" ] ||
+  [ "$(cat "$work/shown.txt")" = "$(printf 'Own explanation\nin the working directory')" ] ||
     fail_check "the explanation in the working directory does not come first"
 else
   fail_check "the installed program does not show the explanation in the working directory"
