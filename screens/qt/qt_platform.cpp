@@ -127,21 +127,21 @@ std::optional<std::string> QtPlatform::clipboardText() {
 
 void QtPlatform::runInBackground(const std::function<void()>& work) {
     std::exception_ptr failure;
-    std::unique_ptr<QThread> worker_thread(QThread::create([&work, &failure] {
+    std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
         try {
             work();
         } catch (...) {
             failure = std::current_exception();
         }
     }));
-    QEventLoop loop;
+    QEventLoop waiting;
     // Queued across the threads: delivered once the loop below runs, even
     // when the work is done before it starts.
-    QObject::connect(worker_thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worker_thread->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    worker_thread->wait();
+    worker->start();
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
     QApplication::restoreOverrideCursor();
     if (failure) std::rethrow_exception(failure);
 }
@@ -164,31 +164,31 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
 
 void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
     QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
-    if (!window) throw std::logic_error("Kein Fenster für " + screen.name());
-    QPageLayout format;
+    if (!window) throw std::logic_error("no window for " + screen.name());
+    QPageLayout layout;
     if (printTarget_) {
-        format = printTarget_()->pageLayout();
+        layout = printTarget_()->pageLayout();
     } else {
         const QPrinter printer(QPrinter::HighResolution);
-        format = printer.pageLayout();
+        layout = printer.pageLayout();
     }
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("PDF-Datei nicht anlegbar: " + file.errorString().toStdString());
+        throw std::runtime_error("cannot create the PDF file: " + file.errorString().toStdString());
     bool drawn;
     {
         QPdfWriter page(&file);
         page.setTitle(shownCaption(screen.caption()));
         page.setCreator(QCoreApplication::applicationName());
-        page.setPageLayout(format);
+        page.setPageLayout(layout);
         drawn = printPage(*window, page);
     }
     if (!drawn) {
         file.cancelWriting();
-        throw std::runtime_error("Die Seite ließ sich nicht zeichnen: " + path);
+        throw std::runtime_error("cannot draw the page into " + path);
     }
     if (!file.commit())
-        throw std::runtime_error("PDF-Datei nicht schreibbar: " + file.errorString().toStdString());
+        throw std::runtime_error("cannot write the PDF file: " + file.errorString().toStdString());
 }
 
 }  // namespace qtfront
