@@ -6,6 +6,7 @@
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/programmsymbol_bild.h"
 #include "screens/qt/umrechnung.h"
+#include "screens/toolkit/application.h"
 
 namespace qtfront {
 
@@ -96,7 +97,7 @@ void ScreenWindow::applyFocus() {
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     // The window stays; the model hides or unloads the screen if it wants to.
     event->ignore();
-    screen_.closeRequested();
+    screen_.application().runUserEvent([this] { screen_.closeRequested(); });
 }
 
 QIcon fensterSymbol() {

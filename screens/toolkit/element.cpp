@@ -1,5 +1,6 @@
 #include "screens/toolkit/element.h"
 
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
 
 namespace toolkit {
@@ -169,8 +170,10 @@ bool Element::canTakeFocus() const {
 }
 
 void Element::pressKey(int code) {
-    if (onKeyPress) onKeyPress(code);
-    if (code != 0) typeCharacter(code);
+    screen_.application().runUserEvent([this, code]() mutable {
+        if (onKeyPress) onKeyPress(code);
+        if (code != 0) typeCharacter(code);
+    });
 }
 
 void Element::typeCharacter(int code) {
@@ -191,8 +194,10 @@ void Element::typeCharacter(int code) {
 }
 
 void Element::click() {
-    if (kind_ == ElementKind::CheckBox) setValue(value_ == 1 ? 0 : 1);
-    if (onClick) onClick();
+    screen_.application().runUserEvent([this] {
+        if (kind_ == ElementKind::CheckBox) setValue(value_ == 1 ? 0 : 1);
+        if (onClick) onClick();
+    });
 }
 
 }  // namespace toolkit
