@@ -57,9 +57,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries and the C++ runtime as dpkg-shlibdeps finds them in the
-# program; the fonts that stand in for the layout's Windows fonts.
+# program; the fonts that stand in for the layout's Windows fonts; Qt's
+# German texts (context menus, dialogs).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-liberation, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "9×9-Sudokus von Hand lösen / solve Sudoku puzzles by hand")
 # The extended description below the summary: German, then English.

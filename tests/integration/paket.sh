@@ -35,7 +35,8 @@ feld() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(feld Maintainer)" ] || scheitern "kein Maintainer"
 feld Description | grep -q 'Sudoku' || scheitern "keine Beschreibung"
 abhaengig=$(feld Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation \
+  qt6-translations-l10n; do
   echo "$abhaengig" | grep -Eq "(^|, )$p( |,|$)" || scheitern "$p fehlt in Depends: $abhaengig"
 done
 
