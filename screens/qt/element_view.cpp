@@ -2,13 +2,70 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 
 #include "screens/qt/umrechnung.h"
 #include "screens/toolkit/screen.h"
 
 namespace qtfront {
+
+namespace {
+
+// Marks the widget that has the keyboard focus with a black frame, three
+// pixels wide, drawn over the edge of the widget's own picture. The style's
+// focus mark, a thin frame in the highlight colour, vanishes on the darker
+// square colours of the board; black stands out on every one of them. Shown
+// only while the widget has the focus, so that no colour of the layout
+// changes otherwise. A QFocusFrame is what Qt's accessibility leaves out of
+// the widget's children; its own tracking of a widget is not used.
+class FocusMark : public QFocusFrame {
+  public:
+    explicit FocusMark(QWidget* target) : QFocusFrame(target), target_(target) {
+        hide();
+        target_->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != target_) return false;
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                setGeometry(target_->rect());
+                raise();
+                show();
+                break;
+            case QEvent::FocusOut:
+                // A context menu borrows the focus: the mark stays meanwhile.
+                if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) hide();
+                break;
+            case QEvent::Resize:
+                setGeometry(target_->rect());
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        const QRect r = rect();
+        const QColor farbe(Qt::black);
+        maler.fillRect(r.left(), r.top(), r.width(), breite, farbe);
+        maler.fillRect(r.left(), r.bottom() + 1 - breite, r.width(), breite, farbe);
+        maler.fillRect(r.left(), r.top(), breite, r.height(), farbe);
+        maler.fillRect(r.right() + 1 - breite, r.top(), breite, r.height(), farbe);
+    }
+
+  private:
+    static constexpr int breite = 3;
+    QWidget* target_;
+};
+
+}  // namespace
 
 ElementView::ElementView(toolkit::Element& element, QWidget* widget)
     : element_(element), widget_(widget) {
@@ -21,6 +78,11 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
         widget_->setFocusPolicy(Qt::NoFocus);
     else
         widget_->setFocusPolicy(Qt::StrongFocus);
+    // Text boxes and the grid show where the keyboard focus stands.
+    if (widget_->focusPolicy() != Qt::NoFocus &&
+        (element_.kind() == toolkit::ElementKind::TextBox ||
+         element_.kind() == toolkit::ElementKind::Grid))
+        new FocusMark(widget_);
 }
 
 ElementView::~ElementView() {

@@ -20,7 +20,9 @@ ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
         setPalette(p);
         setAutoFillBackground(true);
     }
-    if (screen_.hasIcon()) setWindowIcon(fensterSymbol());
+    // Every window carries the program's icon, not only the screen whose
+    // layout names one: the desktop shows them as one program.
+    setWindowIcon(fensterSymbol());
     applySize();
     screen_.setObserver(this);
     if (screen_.loaded()) createViews();

@@ -117,6 +117,13 @@ TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
         zeile_->setTextMargins(0, 0, 0, 0);
         zeile_->setDragEnabled(false);
         connect(zeile_, &QLineEdit::textChanged, this, &TextBoxView::widgetTextGeaendert);
+        // A one-line box the user cannot type into (a board cell, a title
+        // letter) shows no selection: a double-click or Tab would mark its
+        // character as if it were there to be edited.
+        connect(zeile_, &QLineEdit::selectionChanged, this, [this] {
+            if ((gefiltert_ || this->element().locked()) && zeile_->hasSelectedText())
+                zeile_->deselect();
+        });
     }
 }
 
