@@ -200,4 +200,9 @@ void Element::click() {
     });
 }
 
+bool Element::pressSpecialKey(SpecialKey key) {
+    if (onSpecialKey && onSpecialKey(key)) return true;
+    return screen_.onSpecialKey && screen_.onSpecialKey(key);
+}
+
 }  // namespace toolkit
