@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "screens/qt/umrechnung.h"
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
 
 namespace qtfront {
@@ -124,7 +125,7 @@ void ElementView::showContextMenu() {
         if (action != chosen || !item->action) continue;
         // The menu is gone before the action runs (it may open dialogs).
         const std::function<void()> run = item->action;
-        run();
+        element_.screen().application().runUserEvent(run);
         return;
     }
 }

@@ -110,8 +110,12 @@ void ScreenWindow::applyFocus() {
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
     if (const auto special = specialKey(*event)) {
         toolkit::Element* active = screen_.activeElement();
-        const bool handled = active ? active->pressSpecialKey(*special)
-                                    : screen_.onSpecialKey && screen_.onSpecialKey(*special);
+        bool handled = true;
+        if (active)
+            handled = active->pressSpecialKey(*special);
+        else
+            screen_.application().runUserEvent(
+                [&] { handled = screen_.onSpecialKey && screen_.onSpecialKey(*special); });
         if (handled) {
             event->accept();
             return;

@@ -201,8 +201,13 @@ void Element::click() {
 }
 
 bool Element::pressSpecialKey(SpecialKey key) {
-    if (onSpecialKey && onSpecialKey(key)) return true;
-    return screen_.onSpecialKey && screen_.onSpecialKey(key);
+    // A key whose handler failed counts as handled: it was meant as a shortcut.
+    bool handled = true;
+    screen_.application().runUserEvent([&] {
+        handled = (onSpecialKey && onSpecialKey(key)) ||
+                  (screen_.onSpecialKey && screen_.onSpecialKey(key));
+    });
+    return handled;
 }
 
 }  // namespace toolkit
