@@ -6,9 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 #include "files/puzzle_file.h"
@@ -19,6 +22,9 @@ namespace puzzle {
 namespace {
 
 using toolkit::Failure;
+
+// The most symbolic left followed in a row, as the system's own limit.
+constexpr int max_links = 40;
 
 [[noreturn]] void fail(int number, int ec) {
     throw Failure(number, std::strerror(ec));
@@ -87,19 +93,70 @@ mode_t mode_for(const std::filesystem::path& target) {
     return 0666 & ~mask;
 }
 
+// The file a save of that name writes: a symbolic link is followed, as
+// opening the name for writing would, to the file it leads to, which need
+// not exist yet. A chain of more left than the system follows (a loop) is
+// a failure.
+std::filesystem::path resolve_links(const std::filesystem::path& name) {
+    std::filesystem::path target = name;
+    for (int left = 0;; ++left) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+        if (left == max_links) fail(failure_file_access, ELOOP);
+        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
+        const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+        if (length < 0) fail(failure_file_access, errno);
+        link.resize(static_cast<std::size_t>(length));
+        // A relative link leads from the folder the link stands in.
+        target = target.parent_path() / link;
+    }
+}
+
+// The name of a temporary file of a save, ".sudoku-" and six letters or
+// digits (see mkstemp()).
+bool is_temporary_name(const std::string& name) {
+    const std::string prefix = ".sudoku-";
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// Removes the temporary files that saves into this folder left behind when
+// they were killed before their end: regular files of this user, named as
+// the saves name them, untouched for more than a day (a save in progress
+// touches its file within seconds).
+void remove_leftovers(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::directory_iterator entries(folder, ec);
+    if (ec) return;
+    const std::time_t cutoff = std::time(nullptr) - 24 * 60 * 60;
+    for (const auto& entry : entries) {
+        if (!is_temporary_name(entry.path().filename().string())) continue;
+        struct stat info {};
+        if (::lstat(entry.path().c_str(), &info) != 0) continue;
+        if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_mtime < cutoff)
+            ::unlink(entry.path().c_str());
+    }
+}
+
 }  // namespace
+
+bool may_replace(mode_t mode, uid_t owner, uid_t user) {
+    return S_ISREG(mode) && owner == user && (mode & S_IWUSR) != 0;
+}
 
 void write_file(const std::string& name, const std::string& bytes) {
     if (name.find('\0') != std::string::npos)
         throw Failure(failure_bad_file_name, "file name holds a null character");
 
-    std::filesystem::path target(name);
-    // A symbolic link is written through, as opening it would, not replaced.
-    std::error_code ec;
-    if (std::filesystem::is_symlink(target, ec)) {
-        std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
-    }
+    const std::filesystem::path target = resolve_links(name);
+    // An existing file is replaced only where writing into it would be
+    // allowed, and never another user's file: the new file would be ours.
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && !may_replace(info.st_mode, info.st_uid, ::geteuid()))
+        fail(failure_file_access, EACCES);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
 
@@ -107,6 +164,7 @@ void write_file(const std::string& name, const std::string& bytes) {
     file.set_mode(mode_for(target));
     file.write_file(bytes);
     file.rename_to(target);
+    remove_leftovers(folder);
 }
 
 }  // namespace puzzle

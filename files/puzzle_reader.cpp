@@ -15,7 +15,7 @@ using toolkit::True;
 
 namespace {
 
-constexpr std::string_view read_file = "Datei einlesen";
+constexpr std::string_view caption_read_file = "Datei einlesen";
 
 // Parses the content of a puzzle file with one position counter and lays it
 // over the board as it goes: there is no copy of the previous state.
@@ -25,13 +25,13 @@ class Reader {
 
     // Reads header, sections and trailer. False when reading stopped because
     // a damaged file was reported from inside the replay.
-    bool read_file() {
-        return header() && moves() && digits() && marks_() && givens() && trailer();
+    bool parse() {
+        return header() && moves() && digits() && marks() && givens() && trailer();
     }
 
   private:
     // The character at the position; past the end of the content the empty text.
-    std::string_view chars() const {
+    std::string_view current_char() const {
         const auto i = static_cast<std::size_t>(pos_);
         if (pos_ < 1 || i > content_.size()) return {};
         return std::string_view(content_).substr(i - 1, 1);
@@ -51,9 +51,9 @@ class Reader {
     // The characters up to the next `stop`; the position then stands on it.
     std::string until(std::string_view stop) {
         std::string text;
-        while (chars() != stop) {
+        while (current_char() != stop) {
             check_end();
-            text += chars();
+            text += current_char();
             advance();
         }
         return text;
@@ -67,7 +67,7 @@ class Reader {
     bool section(Entry entry) {
         while (true) {
             if (ended()) return false;
-            const std::string_view c = chars();
+            const std::string_view c = current_char();
             if (c == "-") {
                 advance();
                 return true;
@@ -83,9 +83,9 @@ class Reader {
     bool number_text(std::string& text) {
         while (true) {
             if (ended()) return false;
-            if (chars() == "-") return true;
+            if (current_char() == "-") return true;
             check_end();
-            text += chars();
+            text += current_char();
             advance();
         }
     }
@@ -105,7 +105,7 @@ class Reader {
     // of givens, closed by "-".
     bool header() {
         if (ended()) return false;
-        if (chars() == "/") {
+        if (current_char() == "/") {
             advance();
             advance();  // the "-" that closes the header
             return true;
@@ -129,7 +129,7 @@ class Reader {
             }
             const std::string index = until(":");
             advance();
-            const std::string digit(chars());
+            const std::string digit(current_char());
             // The move record itself is written by the digit entry when it
             // accepts the digit, so a file laid over a game can never leave
             // a recorded move pointing at another cell. Only its bounds are
@@ -159,7 +159,7 @@ class Reader {
     }
 
     // One letter mark per cell; "?" leaves the cell's mark as it is.
-    bool marks_() {
+    bool marks() {
         Integer i = 1;
         return section([&](std::string_view c) {
             if (c == "/") return;
@@ -237,7 +237,7 @@ void read_failure(frm_sudoku_main& m, int number) {
 }  // namespace
 
 void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
-    if (cmd_einlesen_vorgabe.text() != read_file) {
+    if (cmd_einlesen_vorgabe.text() != caption_read_file) {
         // Fixing the givens: every filled cell becomes a given, shown in italics.
         Vorgabe = True;
         cmd_einlesen_vorgabe.setEnabled(false);
@@ -252,7 +252,7 @@ void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
         "Geben sie zum Einlesen den Dateinamen, z.B. sudoku1 ein!", "Hinweis!");
     try {
         Reader reader(*this, puzzle::read_file(input + ".txt"));
-        if (!reader.read_file()) return;
+        if (!reader.parse()) return;
         // Disabled if the replay fixed the givens, enabled otherwise.
         cmd_einlesen_vorgabe.setText("Vorgabe beenden");
     } catch (const Failure& fail) {

@@ -140,7 +140,16 @@ void frm_sudoku_start::cmd_erkl_Click() {
     }
     // Read first, so that a missing file leaves the screen in its home state.
     // The box is emptied before, so a second opening shows the text once.
-    std::optional<std::string> text = explanation::read_file(explanation_places);
+    std::optional<std::string> text;
+    try {
+        text = explanation::read_file(explanation_places);
+    } catch (const explanation::TooLarge&) {
+        txt_Erkl.setText("");
+        application().messageBox("Die Erklärungsdatei \"" + std::string(explanation::file_name) +
+                                     "\" ist zu groß, um angezeigt zu werden!",
+                                 toolkit::ok_only, "Achtung!");
+        return;
+    }
     if (!text) {
         txt_Erkl.setText("");
         application().messageBox("Die Erklärungsdatei \"" + std::string(explanation::file_name) +

@@ -4,8 +4,8 @@
 #include "screens/explanation.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -14,6 +14,7 @@
 
 #include "screens/program.h"
 #include "screens/toolkit/scripted_platform.h"
+#include "working_folder.h"
 
 using explanation::prepare;
 
@@ -37,25 +38,14 @@ namespace {
 
 // Runs the start screen in a fresh working directory of its own.
 struct ExplanationInWorkingFolder : ::testing::Test {
-    std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("sudoku-erklaerung-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    WorkingFolder working_folder;
+    const std::filesystem::path& folder = working_folder.path();
     std::ostringstream output;
     toolkit::ScriptedPlatform platform{output};
     std::unique_ptr<Program> program = std::make_unique<Program>(platform);
     frm_sudoku_start& start = program->start;
 
-    void SetUp() override {
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
-        program->start_program();
-    }
-    void TearDown() override {
-        std::filesystem::current_path(before);
-        std::filesystem::remove_all(folder);
-    }
+    void SetUp() override { program->start_program(); }
 };
 
 }  // namespace
@@ -137,8 +127,8 @@ TEST_F(ExplanationInWorkingFolder, TheStartScreenShowsTheInstalledTextFromAnyDir
     std::filesystem::create_directories(data_dir);
     std::ofstream(data_dir / explanation::file_name, std::ios::binary) << "Aus dem Datenordner\n";
     start.explanation_places = explanation::search_places("", "", data_dir);
-    std::filesystem::create_directory("elsewhere");
-    std::filesystem::current_path("elsewhere");
+    std::filesystem::create_directory("anderswo");
+    std::filesystem::current_path("anderswo");
 
     start.cmd_erkl.click();
     EXPECT_EQ(output.str(), "");
@@ -152,4 +142,49 @@ TEST_F(ExplanationInWorkingFolder, TheStartScreenShowsTheInstalledTextFromAnyDir
     EXPECT_NE(output.str().find("message \"Achtung!\" 0"), std::string::npos);
     EXPECT_EQ(start.txt_Erkl.text(), "");
     EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
+}
+
+// Limits that keep the box quick to show whatever the file holds.
+TEST(Explanation, ALineLongerThanTheLimitIsBrokenAfterItsLastBlankWithinIt) {
+    const std::size_t n = explanation::max_line_chars;
+    EXPECT_EQ(prepare(std::string(n, 'x')), std::string(n, 'x') + "\r\n");
+    EXPECT_EQ(prepare(std::string(n + 1, 'x')), std::string(n, 'x') + "\r\nx\r\n");
+    EXPECT_EQ(prepare("a " + std::string(n, 'x')), "a \r\n" + std::string(n, 'x') + "\r\n");
+    // Characters count, not bytes, and no character is cut in two.
+    std::string umlauts;
+    for (std::size_t i = 0; i <= n; ++i) umlauts += "ä";
+    EXPECT_EQ(prepare(umlauts), umlauts.substr(0, 2 * n) + "\r\nä\r\n");
+}
+
+TEST(Explanation, MoreLinesThanTheLimitAreTooLarge) {
+    EXPECT_EQ(prepare(std::string(explanation::max_lines, '\n')).size(),
+              2 * explanation::max_lines);
+    EXPECT_THROW(prepare(std::string(explanation::max_lines + 1, '\n')), explanation::TooLarge);
+}
+
+TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
+    WorkingFolder folder;
+    std::ofstream(explanation::file_name, std::ios::binary) << "x";
+    std::filesystem::resize_file(explanation::file_name, explanation::max_bytes);
+    EXPECT_EQ(explanation::read_bytes(explanation::file_name)->size(), explanation::max_bytes);
+    // Sparse: nothing of it may be read, let alone copied.
+    std::filesystem::resize_file(explanation::file_name, std::uintmax_t{3} << 30);
+    EXPECT_THROW(explanation::read_bytes(explanation::file_name), explanation::TooLarge);
+}
+
+TEST(Explanation, ANamedPipeIsOpenedWithoutWaitingAndNotRead) {
+    WorkingFolder folder;
+    ASSERT_EQ(::mkfifo(explanation::file_name, 0600), 0);
+    EXPECT_EQ(explanation::read_bytes(explanation::file_name), std::nullopt);
+}
+
+TEST_F(ExplanationInWorkingFolder, AFileTooLargeToShowGivesAMessageAndLeavesTheHomeState) {
+    std::ofstream(explanation::file_name, std::ios::binary) << std::string(100000, '\n');
+    start.cmd_erkl.click();
+    EXPECT_EQ(output.str(),
+              "message \"Achtung!\" 0 \"Die Erklärungsdatei \\\"sudoku_erkl.txt\\\" ist zu groß, "
+              "um angezeigt zu werden!\" -> ok\n");
+    EXPECT_FALSE(start.txt_Erkl.visible());
+    EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
+    EXPECT_TRUE(start.cmd_start.visible());
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 
@@ -104,12 +105,72 @@ TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PuzzleFile, SymbolicLinkIsWrittenThrough) {
+TEST_F(PuzzleFile, SymbolicLinkIsWrittenThroughEvenToAFileNotThereYet) {
     WorkingFolder::write_file("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
     puzzle::write_file("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
     EXPECT_EQ(WorkingFolder::read_file("ziel.txt"), "neu");
+    // A relative link leads from its own folder.
+    fs::create_directory("unter");
+    fs::create_symlink("../neu.txt", "unter/verweis.txt");
+    puzzle::write_file("unter/verweis.txt", "erstellt");
+    EXPECT_TRUE(fs::is_symlink("unter/verweis.txt"));
+    EXPECT_EQ(WorkingFolder::read_file("neu.txt"), "erstellt");
+}
+
+TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
+    fs::create_symlink("b.txt", "a.txt");
+    fs::create_symlink("a.txt", "b.txt");
+    EXPECT_EQ(failure_number([] { puzzle::write_file("a.txt", "x"); }),
+              puzzle::failure_file_access);
+    EXPECT_EQ(fs::read_symlink("a.txt"), "b.txt");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"a.txt", "b.txt"}));
+}
+
+TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
+    EXPECT_TRUE(puzzle::may_replace(S_IFREG | 0644, 1000, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0444, 1000, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 0));  // not even for root
+    EXPECT_FALSE(puzzle::may_replace(S_IFIFO | 0666, 1000, 1000));
+}
+
+TEST_F(PuzzleFile, AWriteProtectedFileIsNotReplaced) {
+    WorkingFolder::write_file("spiel.txt", "alt");
+    fs::permissions("spiel.txt",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
+              puzzle::failure_file_access);
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "alt");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
+}
+
+TEST_F(PuzzleFile, AnotherUsersFileIsNotReplaced) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user here; the decision itself "
+                        "is tested by OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced";
+    WorkingFolder::write_file("spiel.txt", "fremd");
+    fs::permissions("spiel.txt", fs::perms::all);
+    ASSERT_EQ(::chown("spiel.txt", 65534, 65534), 0);
+    EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
+              puzzle::failure_file_access);
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "fremd");
+    struct stat info {};
+    ASSERT_EQ(::stat("spiel.txt", &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+}
+
+TEST_F(PuzzleFile, ASaveRemovesTemporaryFilesOfKilledSavesOlderThanADay) {
+    const auto two_days_ago = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    for (const char* name :
+         {".sudoku-Alt123", ".sudoku-Neu456", ".sudoku-Alt12", "sudoku-Alt789"}) {
+        WorkingFolder::write_file(name, "halb");
+        if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, two_days_ago);
+    }
+    puzzle::write_file("spiel.txt", "x");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
+                                                             "sudoku-Alt789", "spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, FailedWriteLeavesTargetAndFolderAsTheyWere) {

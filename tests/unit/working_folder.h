@@ -24,6 +24,8 @@ class WorkingFolder {
         std::filesystem::current_path(before_, fail);
         std::filesystem::remove_all(path_, fail);
     }
+    const std::filesystem::path& path() const { return path_; }
+
     WorkingFolder(const WorkingFolder&) = delete;
     WorkingFolder& operator=(const WorkingFolder&) = delete;
 
