@@ -84,10 +84,17 @@ foreach(item man/de/${SUDOKU_PROGRAM}.6 man/en/${SUDOKU_PROGRAM}.6 changelog)
 endforeach()
 add_custom_target(package_files ALL DEPENDS ${sudoku_compressed})
 
-# The build tree's program is `sudoku`; installed it takes the package's name.
+# The build tree's program is `sudoku`; installed it takes the package's
+# name. A stripped installation (CPack, `cmake --install --strip`) also
+# loses the compiler's version notes, as Debian's own packages do.
 install(TARGETS sudoku RUNTIME DESTINATION ${sudoku_games_dir})
-install(CODE "file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/sudoku\"
-  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/${SUDOKU_PROGRAM}\")")
+install(CODE "
+  set(installed \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/${SUDOKU_PROGRAM}\")
+  file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/sudoku\" \"\${installed}\")
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\${installed}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(FILES sudoku_erkl.txt DESTINATION ${sudoku_datenordner})
 install(FILES ${sudoku_package_files}/${SUDOKU_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -103,6 +110,8 @@ install(FILES ${sudoku_package_files}/gz/man/de/${SUDOKU_PROGRAM}.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
 install(FILES ${sudoku_package_files}/gz/changelog.gz packaging/copyright
         DESTINATION ${sudoku_doc_dir})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${SUDOKU_PAKET})
 
 # The Debian package. It always installs under /usr; configure the build
 # with -DCMAKE_INSTALL_PREFIX=/usr so that the data folder compiled into the
