@@ -16,7 +16,7 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils librsvg2-bin
+  dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian qt6-translations-l10n
   gcovr
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its
