@@ -12,11 +12,12 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6 libcups2-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian qt6-translations-l10n
+  dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
   gcovr
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its

@@ -1,13 +1,27 @@
 #include "screens/qt/qt_front_end.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 namespace qtfront {
 
 QtFrontEnd::QtFrontEnd(toolkit::Application& application) : application_(application) {
+    // Qt's own texts (the text fields' context menus, the file and print
+    // dialogs) in German, whatever the user's locale: every other text of
+    // the program is German. Without Qt's translations they stay English.
+    auto german = std::make_unique<QTranslator>();
+    if (german->load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(german.get()))
+        qtTexts_ = std::move(german);
     for (toolkit::Screen* screen : application_.screens())
         windows_.push_back(std::make_unique<ScreenWindow>(*screen));
 }
 
-QtFrontEnd::~QtFrontEnd() = default;
+QtFrontEnd::~QtFrontEnd() {
+    if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
+}
 
 ScreenWindow* QtFrontEnd::window(const toolkit::Screen& screen) const {
     for (const auto& w : windows_)

@@ -6,10 +6,13 @@
 #include "screens/qt/screen_window.h"
 #include "screens/toolkit/application.h"
 
+class QTranslator;
+
 namespace qtfront {
 
-// The Qt front end of a running program: one window per model screen. Create
-// it before the program shows its first screen, destroy it before the model.
+// The Qt front end of a running program: one window per model screen, and
+// Qt's own texts in German. Create it before the program shows its first
+// screen, destroy it before the model.
 class QtFrontEnd {
   public:
     explicit QtFrontEnd(toolkit::Application& application);
@@ -26,6 +29,7 @@ class QtFrontEnd {
   private:
     toolkit::Application& application_;
     std::vector<std::unique_ptr<ScreenWindow>> windows_;
+    std::unique_ptr<QTranslator> qtTexts_;  // Qt's German translation, when installed
 };
 
 }  // namespace qtfront

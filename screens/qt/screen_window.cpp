@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/programmsymbol_bild.h"
@@ -72,11 +73,19 @@ void ScreenWindow::screenChanged(toolkit::Screen&, toolkit::ScreenProperty prope
         case ScreenProperty::Visible:
             if (screen_.visible()) {
                 createViews();
+                // A screen shown again stands where the user left it. The
+                // window manager places a window that never asked for a
+                // position anew, wherever the user had moved it; asking
+                // for the old position tells it where. (QWidget::move does
+                // not ask when the position seems unchanged.)
+                if (placeWhenShown_ && windowHandle())
+                    windowHandle()->setPosition(*placeWhenShown_);
                 show();
                 raise();
                 activateWindow();
                 applyFocus();
             } else {
+                if (isVisible()) placeWhenShown_ = geometry().topLeft();
                 hide();
             }
             break;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -39,6 +40,8 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
     toolkit::Screen& screen_;
     std::vector<std::unique_ptr<ElementView>> views_;
     std::unordered_map<const toolkit::Element*, ElementView*> viewByElement_;
+    // Where the window's client area stood when the window was last hidden.
+    std::optional<QPoint> placeWhenShown_;
 };
 
 // The program's small window icon (see programmsymbol.h).
