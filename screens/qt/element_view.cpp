@@ -1,14 +1,73 @@
 #include "screens/qt/element_view.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
+#include <QFocusFrame>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 
 #include "screens/qt/umrechnung.h"
 #include "screens/toolkit/screen.h"
 
 namespace qtfront {
+
+namespace {
+
+// Marks the widget that has the keyboard focus with a black frame, three
+// pixels wide, drawn over the edge of the widget's own picture. The style's
+// focus mark, a thin frame in the highlight colour, vanishes on the darker
+// square colours of the board; black stands out on every one of them. Shown
+// only while the widget has the focus, so that no colour of the layout
+// changes otherwise. A QFocusFrame is what Qt's accessibility leaves out of
+// the widget's children; its own tracking of a widget is not used.
+class FocusMark : public QFocusFrame {
+  public:
+    explicit FocusMark(QWidget* target) : QFocusFrame(target), target_(target) {
+        hide();
+        target_->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != target_) return false;
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                setGeometry(target_->rect());
+                raise();
+                show();
+                break;
+            case QEvent::FocusOut:
+                // A context menu borrows the focus: the mark stays meanwhile.
+                if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) hide();
+                break;
+            case QEvent::Resize:
+                setGeometry(target_->rect());
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter maler(this);
+        const QRect r = rect();
+        const QColor farbe(Qt::black);
+        maler.fillRect(r.left(), r.top(), r.width(), breite, farbe);
+        maler.fillRect(r.left(), r.bottom() + 1 - breite, r.width(), breite, farbe);
+        maler.fillRect(r.left(), r.top(), breite, r.height(), farbe);
+        maler.fillRect(r.right() + 1 - breite, r.top(), breite, r.height(), farbe);
+    }
+
+  private:
+    static constexpr int breite = 3;
+    QWidget* target_;
+};
+
+}  // namespace
 
 ElementView::ElementView(toolkit::Element& element, QWidget* widget)
     : element_(element), widget_(widget) {
@@ -21,10 +80,53 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
         widget_->setFocusPolicy(Qt::NoFocus);
     else
         widget_->setFocusPolicy(Qt::StrongFocus);
+    // Text boxes and the grid show where the keyboard focus stands.
+    if (widget_->focusPolicy() != Qt::NoFocus &&
+        (element_.kind() == toolkit::ElementKind::TextBox ||
+         element_.kind() == toolkit::ElementKind::Grid))
+        new FocusMark(widget_);
+    if (!element_.contextMenu.empty()) {
+        widget_->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget_, &QWidget::customContextMenuRequested, this, &ElementView::showContextMenu);
+    }
 }
 
 ElementView::~ElementView() {
     element_.setObserver(nullptr);
+}
+
+namespace {
+
+// Builds the menu's entries; remembers which item each action stands for.
+void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
+                  std::vector<std::pair<QAction*, const toolkit::MenuItem*>>& actions) {
+    for (const toolkit::MenuItem& item : items) {
+        if (item.separator()) {
+            menu.addSeparator();
+        } else if (!item.submenu.empty()) {
+            addMenuItems(*menu.addMenu(anzeigeText(item.text)), item.submenu, actions);
+        } else {
+            actions.emplace_back(menu.addAction(anzeigeText(item.text)), &item);
+        }
+    }
+}
+
+}  // namespace
+
+void ElementView::showContextMenu() {
+    if (element_.canTakeFocus() && element_.screen().visible())
+        element_.screen().setFocus(element_);
+    QMenu menu(widget_);
+    std::vector<std::pair<QAction*, const toolkit::MenuItem*>> actions;
+    addMenuItems(menu, element_.contextMenu, actions);
+    QAction* chosen = menu.exec(QCursor::pos());
+    for (const auto& [action, item] : actions) {
+        if (action != chosen || !item->action) continue;
+        // The menu is gone before the action runs (it may open dialogs).
+        const std::function<void()> run = item->action;
+        run();
+        return;
+    }
 }
 
 void ElementView::refreshAll() {

@@ -24,7 +24,11 @@ class GefiltertesFeld : public Basis {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (tasteAnModell(*event, element_)) {
+        // Arrow keys and shortcuts first: they never reach the key filter.
+        const auto special = specialKey(*event);
+        if (special && element_.pressSpecialKey(*special)) {
+            event->accept();
+        } else if (tasteAnModell(*event, element_)) {
             event->accept();
         } else if (nurNavigation(*event)) {
             Basis::keyPressEvent(event);
@@ -90,6 +94,13 @@ TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
         zeile_->setTextMargins(0, 0, 0, 0);
         zeile_->setDragEnabled(false);
         connect(zeile_, &QLineEdit::textChanged, this, &TextBoxView::widgetTextGeaendert);
+        // A one-line box the user cannot type into (a board cell, a title
+        // letter) shows no selection: a double-click or Tab would mark its
+        // character as if it were there to be edited.
+        connect(zeile_, &QLineEdit::selectionChanged, this, [this] {
+            if ((gefiltert_ || this->element().locked()) && zeile_->hasSelectedText())
+                zeile_->deselect();
+        });
     }
 }
 

@@ -7,12 +7,51 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "testumgebung.h"
 
+namespace {
+
+// The contrast ratio of two colours as the accessibility guidelines define
+// it: 1 for equal colours, 21 for black on white.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
 class UsabilityTest : public ProgrammTest {
     Q_OBJECT
+
+  private:
+    // The widget as it stands in its window, covered where its neighbours
+    // overlap it.
+    QImage onScreen(const toolkit::Element& e) {
+        QWidget* w = p->widget(e);
+        return w->window()->grab(w->geometry()).toImage();
+    }
+    // Whether the middle of each of the four edges stands out from the
+    // background colour (3:1, the guidelines' figure for a focus mark).
+    static bool framedAgainst(const QImage& image, const QColor& background) {
+        const int w = image.width(), h = image.height();
+        for (QPoint point :
+             {QPoint(1, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 1), QPoint(w / 2, h - 3)})
+            if (contrast(image.pixelColor(point), background) < 3) return false;
+        return true;
+    }
+    static QColor colour(const toolkit::Element& e) {
+        return QColor(e.backColor()->r, e.backColor()->g, e.backColor()->b);
+    }
 
   private slots:
     void init() {
@@ -25,6 +64,57 @@ class UsabilityTest : public ProgrammTest {
         p->klicken(main().cmd_druck);
         std::unique_ptr<QMenu> menu(p->zeile(druck().txt_eing(0))->createStandardContextMenu());
         QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), QString("&Rückgängig"));
+    }
+
+    void theFocusedCellIsFramedOnEverySquareColour() {
+        for (int square = 0; square < 9; ++square) {
+            const int row = 3 * (square / 3) + 2, column = 3 * (square % 3) + 2;
+            const toolkit::Element& cell = main().txt_m((row - 1) * 9 + column);
+            p->klicken(cell);
+            QVERIFY2(framedAgainst(onScreen(cell), colour(cell)), cell.fullName().c_str());
+        }
+    }
+
+    void theFocusedCandidatePadIsFramed() {
+        const toolkit::Element& pad = main().txt_c(81);
+        p->klicken(pad);
+        QVERIFY(framedAgainst(onScreen(pad), colour(pad)));
+    }
+
+    void thePrintGridIsFramedWhenFocused() {
+        p->klicken(main().cmd_druck);
+        QVERIFY(QTest::qWaitForWindowActive(p->fenster(druck())));
+        p->widget(druck().flx_print)->setFocus(Qt::TabFocusReason);
+        QVERIFY(framedAgainst(onScreen(druck().flx_print), QColor(Qt::white)));
+    }
+
+    void aCellWithoutTheFocusLooksAsBefore() {
+        const toolkit::Element& cell = main().txt_m(41);
+        const QImage before = onScreen(cell);
+        p->klicken(cell);
+        p->klicken(main().txt_m(44));  // no neighbour: neighbours overlap by a pixel
+        QCOMPARE(onScreen(cell), before);
+    }
+
+    void aDoubleClickSelectsNoDigitOfAFilledCell() {
+        inZelle(23, "5");
+        QLineEdit* cell = p->zeile(main().txt_m(23));
+        QTest::mouseDClick(cell, Qt::LeftButton);
+        QVERIFY(!cell->hasSelectedText());
+    }
+
+    void tabOntoATitleLetterSelectsNothing() {
+        p->widget(main().txt_c(81))->setFocus(Qt::OtherFocusReason);
+        p->taste(Qt::Key_Tab);
+        QLineEdit* letter = p->zeile(main().txt_Titel(0));
+        QVERIFY(letter->hasFocus());
+        QVERIFY(!letter->hasSelectedText());
+    }
+
+    void everyWindowHasTheProgramsIcon() {
+        const QImage icon = qtfront::fensterSymbol().pixmap(16).toImage();
+        for (const toolkit::Screen* screen : p->programm->app.screens())
+            QCOMPARE(p->fenster(*screen)->windowIcon().pixmap(16).toImage(), icon);
     }
 };
 
