@@ -119,13 +119,14 @@ void ElementView::showContextMenu() {
     QMenu menu(widget_);
     std::vector<std::pair<QAction*, const toolkit::MenuItem*>> actions;
     addMenuItems(menu, element_.contextMenu, actions);
-    QAction* chosen = menu.exec(QCursor::pos());
-    for (const auto& [action, item] : actions) {
-        if (action != chosen || !item->action) continue;
-        // The menu is gone before the action runs (it may open dialogs).
-        const std::function<void()> run = item->action;
+    const toolkit::MenuItem* chosen = nullptr;
+    for (const auto& [action, item] : actions)
+        connect(action, &QAction::triggered, &menu, [&chosen, item = item] { chosen = item; });
+    menu.exec(QCursor::pos());
+    // The menu is gone before the action runs (it may open dialogs).
+    if (chosen && chosen->action) {
+        const std::function<void()> run = chosen->action;
         run();
-        return;
     }
 }
 
