@@ -6,6 +6,8 @@
 #   - desktop-file-validate accepts the desktop entry, whose program and
 #     icon are installed;
 #   - the 16 x 16 icon and the SVG icon show the same pixels;
+#   - the software centre entry, the manual pages, the changelog and the
+#     copyright file (check_metadata.sh);
 #   - the installed program, started from an unrelated directory on the
 #     offscreen platform, shows its explanation text (its self-check, see
 #     app/self_check.h), and one in the working directory takes
@@ -19,38 +21,42 @@ source="$(cd "$(dirname "$0")/../.." && pwd)"
 prefix="$1"
 moved="${2:-}"
 package=sudoku-assistent
+program=games/sudoku-assistent
+# The application id that names the desktop entry, the icon and the
+# software centre entry.
+id=$(basename "$(grep -l "<binary>$package</binary>" "$prefix"/share/metainfo/*.metainfo.xml | head -n 1)" .metainfo.xml)
 
 failures=0
 fail_check() { echo "ERROR: $*" >&2; failures=1; }
 
 # The files, in their standard places.
 installed_files=(
-  bin/sudoku
+  $program
   share/sudoku/sudoku_erkl.txt
-  share/applications/$package.desktop
-  share/icons/hicolor/16x16/apps/$package.png
-  share/icons/hicolor/scalable/apps/$package.svg
+  share/applications/$id.desktop
+  share/icons/hicolor/16x16/apps/$id.png
+  share/icons/hicolor/scalable/apps/$id.svg
 )
 for d in "${installed_files[@]}"; do
   [ -f "$prefix/$d" ] || fail_check "$prefix/$d is missing"
 done
 [ $failures -eq 0 ] || exit 1
-[ -x "$prefix/bin/sudoku" ] || fail_check "$prefix/bin/sudoku is not executable"
+[ -x "$prefix/$program" ] || fail_check "$prefix/$program is not executable"
 cmp -s "$source/sudoku_erkl.txt" "$prefix/share/sudoku/sudoku_erkl.txt" ||
   fail_check "the installed explanation differs from sudoku_erkl.txt"
 
 # The desktop entry.
-entry="$prefix/share/applications/$package.desktop"
+entry="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$entry" || fail_check "desktop-file-validate lehnt $entry ab"
 key() { sed -n "s/^$1=//p" "$entry"; }
-[ "$(key Exec)" = sudoku ] || fail_check "Exec is not sudoku"
-[ "$(key Icon)" = $package ] || fail_check "Icon is not $package"
+[ "$(key Exec)" = $package ] || fail_check "Exec is not $package"
+[ "$(key Icon)" = "$id" ] || fail_check "Icon is not $id"
 [ "$(key Categories)" = "Game;LogicGame;" ] || fail_check "Categories is not Game;LogicGame;"
 [ -n "$(key Name)" ] && [ -n "$(key Comment)" ] || fail_check "Name or Comment is missing"
 
 # The icon: a 16 x 16 PNG, and an SVG that renders to the same pixels.
-png="$prefix/share/icons/hicolor/16x16/apps/$package.png"
-svg="$prefix/share/icons/hicolor/scalable/apps/$package.svg"
+png="$prefix/share/icons/hicolor/16x16/apps/$id.png"
+svg="$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 file -b "$png" | grep -q '^PNG image data, 16 x 16,' || fail_check "$png is no 16x16 PNG"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -67,7 +73,7 @@ fi
 show_explanation() {
   (cd "$work/elsewhere" &&
     SUDOKU_SELF_CHECK=explanation QT_QPA_PLATFORM=offscreen \
-      timeout 60 "$prefix/bin/sudoku" 2>"$work/errors.txt")
+      timeout 60 "$prefix/$program" 2>"$work/errors.txt")
 }
 mkdir "$work/elsewhere"
 if show_explanation >"$work/shown.txt"; then
@@ -89,6 +95,8 @@ fi
 if [ "$moved" = --moved ]; then
   cp "$source/sudoku_erkl.txt" "$explanation"
 fi
+
+"$(dirname "$0")/check_metadata.sh" "$prefix" || failures=1
 
 if [ $failures -ne 0 ]; then
   echo "installation in $prefix: faulty" >&2

@@ -1,77 +1,102 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, end to end:
-#   1. builds the program for the prefix /usr (in build-package/, optimised
-#      as the normal build; CPack strips it) and the package with CPack;
-#   2. checks its control data (name, section, maintainer, the Qt libraries
-#      and the fonts among the dependencies) and that it holds exactly the
-#      files a user needs;
-#   3. unpacks it into a fresh root with dpkg -x and checks that
+#   1. builds it (scripts/build-package.sh, in build-package/);
+#   2. lintian, Debian's own checker, must report no error and no warning
+#      (the overrides, each with its reason, are in packaging/lintian-overrides);
+#   3. checks its control data (name, section, the version of
+#      packaging/changelog, the fonts and Qt's translations among the
+#      dependencies, and for every shared library the program needs the
+#      package that holds it) and that it holds exactly the files a user
+#      needs; the root's LICENSE is the GPL 3 text Debian ships;
+#   4. unpacks it into a fresh root with dpkg -x and checks that
 #      installation, which is not where the program was built for;
-#   4. as root with apt: installs it with apt-get, checks the installation
+#   5. as root with apt: installs it with apt-get, checks the installation
 #      under /usr and removes the package again. Skipped when the package
 #      was installed already, so that a developer's own installation stays.
-# The checks of an installation are in check_installation.sh.
+# The checks of an installation are in check_installation.sh and
+# check_metadata.sh.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 here=tests/integration
 package=sudoku-assistent
-build_dir=build-package
+program=usr/games/$package
 
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DSUDOKU_TESTS=OFF \
-  >/dev/null
-cmake --build "$build_dir" -j2 --target sudoku program_icon >/dev/null
-rm -f "$build_dir"/${package}_*.deb
-(cd "$build_dir" && cpack -G DEB >/dev/null)
-deb=$(ls "$build_dir"/${package}_*.deb)
-echo "Paket: $deb"
+deb=$(scripts/build-package.sh build-package)
+echo "Package: $deb"
 
-failures=0
-fail_check() { echo "ERROR: $*" >&2; failures=1; }
+failed=0
+fail() { echo "ERROR: $*" >&2; failed=1; }
+
+lintian --info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 # Control data.
 field() { dpkg-deb -f "$deb" "$1"; }
-[ "$(field Package)" = $package ] || fail_check "Package is $(field Package)"
-[ "$(field Section)" = games ] || fail_check "Section is $(field Section)"
-[ -n "$(field Maintainer)" ] || fail_check "no Maintainer"
-field Description | grep -q 'Sudoku' || fail_check "no description"
+[ "$(field Package)" = $package ] || fail "Package is $(field Package)"
+[ "$(field Section)" = games ] || fail "Section is $(field Section)"
+[ "$(field Version)" = "$(dpkg-parsechangelog -l packaging/changelog -S Version)" ] ||
+  fail "Version $(field Version) is not the one of packaging/changelog"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+grep -q Sudoku <<<"$(field Description)" || fail "no Description"
 depends=$(field Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation \
-  qt6-translations-l10n; do
-  echo "$depends" | grep -Eq "(^|, )$p( |,|$)" || fail_check "$p missing from Depends: $depends"
+depends_names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//')
+# Whether Depends names package $1 (with or without a version).
+depends_on() { grep -Fxq "$1" <<<"$depends_names"; }
+for p in fonts-urw-base35 fonts-liberation qt6-translations-l10n; do
+  depends_on "$p" || fail "$p missing from Depends: $depends"
 done
 
 # Exactly the files a user needs, under /usr.
-expected=$(printf '%s\n' ./usr/bin/sudoku ./usr/share/applications/$package.desktop \
-  ./usr/share/icons/hicolor/16x16/apps/$package.png \
-  ./usr/share/icons/hicolor/scalable/apps/$package.svg ./usr/share/sudoku/sudoku_erkl.txt)
-contained=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)
-[ "$contained" = "$expected" ] || fail_check "the package holds:
-$contained"
+expected=$(printf '%s\n' ./$program ./usr/share/sudoku/sudoku_erkl.txt \
+  ./usr/share/doc/$package/changelog.gz ./usr/share/doc/$package/copyright \
+  ./usr/share/lintian/overrides/$package \
+  ./usr/share/man/de/man6/$package.6.gz ./usr/share/man/man6/$package.6.gz | sort)
+contents=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' |
+  grep -v -e '^\./usr/share/applications/' -e '^\./usr/share/icons/' -e '^\./usr/share/metainfo/' |
+  sort)
+[ "$contents" = "$expected" ] || fail "the package holds:
+$contents"
+cmp -s LICENSE /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
 
 # Unpacked into a fresh root.
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
-"$here/check_installation.sh" "$root/usr" --moved || failures=1
+# Every shared library the program needs comes from a package it depends on.
+for library in $(objdump -p "$root/$program" | awk '$1 == "NEEDED" { print $2 }'); do
+  path=$(/sbin/ldconfig -p | awk -v l="$library" '$1 == l { print $NF; exit }')
+  # dpkg knows a file by the path its package installed it under, which
+  # is either the linker's path or the one the link leads to.
+  owner=""
+  for p in "$path" "$(readlink -f "$path")"; do
+    [ -n "$owner" ] || owner=$(dpkg -S "$p" 2>/dev/null | sed -n '1s/:.*//p') || true
+  done
+  if [ -z "$owner" ]; then
+    fail "no package holds $library"
+  elif ! depends_on "$owner"; then
+    fail "$library comes from $owner, which is missing from Depends: $depends"
+  fi
+done
+"$here/check_installation.sh" "$root/usr" --moved || failed=1
 
 # Installed on this machine.
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
-  echo "installation with apt-get skipped: only as root"
+  echo "Installation with apt-get skipped: root only"
 elif dpkg-query -W -f='${Status}' $package 2>/dev/null | grep -q "install ok installed"; then
-  echo "installation with apt-get skipped: $package is installed already"
+  echo "Installation with apt-get skipped: $package is installed already"
 else
   trap 'dpkg --purge $package >/dev/null || true; rm -rf "$root"' EXIT
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
-  for d in /usr/bin/sudoku /usr/share/sudoku/sudoku_erkl.txt; do
-    dpkg -L $package | grep -qx "$d" || fail_check "dpkg -L $package does not list $d"
+  for f in /$program /usr/share/sudoku/sudoku_erkl.txt /usr/share/man/de/man6/$package.6.gz; do
+    dpkg -L $package | grep -qx "$f" || fail "dpkg -L $package does not list $f"
   done
-  "$here/check_installation.sh" /usr || failures=1
+  "$here/check_installation.sh" /usr || failed=1
   dpkg --purge $package >/dev/null
-  [ ! -e /usr/bin/sudoku ] || fail_check "/usr/bin/sudoku bleibt nach dem Entfernen"
+  [ ! -e /$program ] || fail "/$program stays after the package is removed"
   trap 'rm -rf "$root"' EXIT
 fi
 
-if [ $failures -ne 0 ]; then
+if [ $failed -ne 0 ]; then
   echo "Debian package: faulty" >&2
   exit 1
 fi
