@@ -48,3 +48,23 @@ TEST(Erklaerungstext, NenntJedeBeschriftungDerKnoepfeUndKontrollkaestchen) {
         EXPECT_NE(text.find(b), std::string::npos) << b;
     }
 }
+
+// The explanation box uses a proportional font: blanks line up nothing there.
+TEST(ExplanationText, AlignsNothingWithBlanks) {
+    std::istringstream text(erklaerungstext());
+    std::string line;
+    for (int number = 1; std::getline(text, line); ++number) {
+        EXPECT_TRUE(line.empty() || line.front() != ' ') << "indented line " << number;
+        EXPECT_EQ(line.find("  "), std::string::npos) << "two blanks in line " << number;
+    }
+}
+
+TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
+    const std::string text = erklaerungstext();
+    for (const char* name :
+         {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E", "Strg+H", "Strg+S",
+          "rechten Maustaste", "Sudoku einfügen", "Neues Sudoku", "„leicht“", "„mittel“",
+          "„schwer“", "„sehr schwer“", "Lösbarkeit prüfen", "Eingaben prüfen", "Hinweis",
+          "Als PDF speichern…"})
+        EXPECT_NE(text.find(name), std::string::npos) << name;
+}
