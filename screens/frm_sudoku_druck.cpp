@@ -154,6 +154,19 @@ void frm_sudoku_druck::cmd_print_Click() {
     }
 }
 
+void frm_sudoku_druck::withPrintLayout(const std::function<void()>& output) {
+    cmd_print.setVisible(false);
+    cmd_zurueck.setVisible(false);
+    txt_eing(3).setHeight(anmerkungen_hoehe_druck);
+    try {
+        output();
+    } catch (...) {
+        nach_dem_druck();
+        throw;
+    }
+    nach_dem_druck();
+}
+
 void frm_sudoku_druck::nach_dem_druck() {
     cmd_print.setVisible(true);
     cmd_zurueck.setVisible(true);

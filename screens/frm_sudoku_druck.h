@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/grid.h"
@@ -29,6 +31,10 @@ class frm_sudoku_druck : public toolkit::Screen {
     void oeffnen();
 
     void cmd_print_Click();
+    // Lays the screen out as printing does (no buttons, the notes field
+    // longer), runs the output and brings the screen back, also when the
+    // output throws.
+    void withPrintLayout(const std::function<void()>& output);
     void cmd_zurueck_Click();
 
     // The title bar's close button returns to the main screen, as "Zurück "

@@ -1,7 +1,7 @@
 #include "screens/programm.h"
 
 Programm::Programm(toolkit::Platform& platform)
-    : app(platform), start(*this), main(*this), druck(*this) {}
+    : app(platform), start(*this), main(*this), druck(*this), assistant(*this) {}
 
 void Programm::starten() {
     start.show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/assistant.h"
 #include "screens/frm_sudoku_druck.h"
 #include "screens/frm_sudoku_main.h"
 #include "screens/frm_sudoku_start.h"
@@ -18,4 +19,5 @@ class Programm {
     frm_sudoku_start start;
     frm_sudoku_main main;
     frm_sudoku_druck druck;
+    Assistant assistant;
 };

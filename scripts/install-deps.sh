@@ -12,8 +12,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6 libcups2-dev
-  qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-translations-l10n libqqwing-dev
+  libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick openbox
   clang libclang-rt-14-dev

@@ -36,6 +36,21 @@ int parseInt(std::string_view text) {
     return number;
 }
 
+// "\n" is a line end and "\\" a backslash; every other character stands
+// for itself.
+std::string unescape(const std::string& text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
+            result += text[i + 1] == 'n' ? '\n' : '\\';
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
 // Splits "word rest of line" at the first blank.
 std::pair<std::string, std::string> firstWord(const std::string& line) {
     std::size_t blank = line.find(' ');
@@ -195,6 +210,10 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
         e.screen().setFocus(e);
         std::vector<int> codes;
         if (command == "key") {
+            if (auto special = toolkit::specialKeyFromName(text)) {
+                if (Element* target = programm_->app.focus()) target->pressSpecialKey(*special);
+                return;
+            }
             codes.push_back(parseInt(text));
         } else {
             // One key press per UTF-8 character.
@@ -224,6 +243,22 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
         if (s->visible()) s->closeRequested();
     } else if (command == "printer" && (rest == "on" || rest == "off")) {
         platform_.setPrinterAvailable(rest == "on");
+    } else if (command == "menu") {
+        auto [reference, item] = firstWord(rest);
+        Element& e = element(reference);
+        const toolkit::MenuItem* entry = toolkit::findMenuItem(e.contextMenu, item);
+        if (!entry) throw ScriptError("unknown menu item: " + item);
+        if (!e.screen().visible() || !e.visible() || !e.enabled())
+            return;  // a user cannot right-click it
+        // A right-click gives the element the focus, as a click does.
+        if (e.canTakeFocus()) e.screen().setFocus(e);
+        entry->action();
+    } else if (command == "clipboard") {
+        platform_.setClipboard(unescape(rest));
+    } else if (command == "seed") {
+        platform_.setSeed(static_cast<unsigned>(parseInt(rest)));
+    } else if (command == "file") {
+        platform_.queueFile(rest == "cancel" ? std::nullopt : std::optional<std::string>(rest));
     } else {
         throw ScriptError("unknown command: " + line);
     }

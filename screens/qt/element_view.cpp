@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -153,10 +155,49 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
         (element_.kind() == toolkit::ElementKind::TextBox ||
          element_.kind() == toolkit::ElementKind::Grid))
         new FocusMark(widget_);
+    if (!element_.contextMenu.empty()) {
+        widget_->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget_, &QWidget::customContextMenuRequested, this, &ElementView::showContextMenu);
+    }
 }
 
 ElementView::~ElementView() {
     element_.setObserver(nullptr);
+}
+
+namespace {
+
+// Builds the menu's entries; remembers which item each action stands for.
+void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
+                  std::vector<std::pair<QAction*, const toolkit::MenuItem*>>& actions) {
+    for (const toolkit::MenuItem& item : items) {
+        if (item.separator()) {
+            menu.addSeparator();
+        } else if (!item.submenu.empty()) {
+            addMenuItems(*menu.addMenu(anzeigeText(item.text)), item.submenu, actions);
+        } else {
+            actions.emplace_back(menu.addAction(anzeigeText(item.text)), &item);
+        }
+    }
+}
+
+}  // namespace
+
+void ElementView::showContextMenu() {
+    if (element_.canTakeFocus() && element_.screen().visible())
+        element_.screen().setFocus(element_);
+    QMenu menu(widget_);
+    std::vector<std::pair<QAction*, const toolkit::MenuItem*>> actions;
+    addMenuItems(menu, element_.contextMenu, actions);
+    const toolkit::MenuItem* chosen = nullptr;
+    for (const auto& [action, item] : actions)
+        connect(action, &QAction::triggered, &menu, [&chosen, item = item] { chosen = item; });
+    menu.exec(QCursor::pos());
+    // The menu is gone before the action runs (it may open dialogs).
+    if (chosen && chosen->action) {
+        const std::function<void()> run = chosen->action;
+        run();
+    }
 }
 
 void ElementView::refreshAll() {

@@ -55,6 +55,10 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     void watchMouse(QWidget* source);
 
   private:
+    // The element's right-click menu: the element takes the focus, as with
+    // a click, then the chosen item's action runs.
+    void showContextMenu();
+
     toolkit::Element& element_;
     QPointer<QWidget> widget_;
     QWidget* mouseSource_ = nullptr;

@@ -1,11 +1,22 @@
 #include "screens/qt/qt_platform.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QThread>
+#include <exception>
+#include <random>
 #include <stdexcept>
 
 #include "screens/qt/qt_front_end.h"
@@ -106,6 +117,79 @@ void QtPlatform::programEnded() {
     // than quit(): quit() would first try to close the windows.
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+std::optional<std::string> QtPlatform::clipboardText() {
+    const QMimeData* inhalt = QGuiApplication::clipboard()->mimeData();
+    if (!inhalt || !inhalt->hasText()) return std::nullopt;
+    return inhalt->text().toStdString();
+}
+
+void QtPlatform::runInBackground(const std::function<void()>& work) {
+    std::exception_ptr fehler;
+    std::unique_ptr<QThread> arbeiter(QThread::create([&work, &fehler] {
+        try {
+            work();
+        } catch (...) {
+            fehler = std::current_exception();
+        }
+    }));
+    QEventLoop warten;
+    // Queued across the threads: delivered once the loop below runs, even
+    // when the work is done before it starts.
+    QObject::connect(arbeiter.get(), &QThread::finished, &warten, &QEventLoop::quit);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    arbeiter->start();
+    warten.exec(QEventLoop::ExcludeUserInputEvents);
+    arbeiter->wait();
+    QApplication::restoreOverrideCursor();
+    if (fehler) std::rethrow_exception(fehler);
+}
+
+unsigned QtPlatform::randomSeed() {
+    return std::random_device{}();
+}
+
+std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
+                                                    const std::string& proposed) {
+    QFileDialog dialog(dialogParent(), titel(title), QDir::currentPath());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(anzeigeText(proposed));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
+    QWidget* fenster = frontEnd_ ? frontEnd_->window(screen) : nullptr;
+    if (!fenster) throw std::logic_error("Kein Fenster für " + screen.name());
+    QPageLayout format;
+    if (druckziel_) {
+        format = druckziel_()->seitenformat();
+    } else {
+        const QPrinter drucker(QPrinter::HighResolution);
+        format = drucker.pageLayout();
+    }
+    QSaveFile datei(QString::fromStdString(path));
+    if (!datei.open(QIODevice::WriteOnly))
+        throw std::runtime_error("PDF-Datei nicht anlegbar: " + datei.errorString().toStdString());
+    bool gezeichnet;
+    {
+        QPdfWriter seite(&datei);
+        seite.setTitle(anzeigeText(screen.caption()));
+        seite.setCreator(QCoreApplication::applicationName());
+        seite.setPageLayout(format);
+        gezeichnet = seiteDrucken(*fenster, seite);
+    }
+    if (!gezeichnet) {
+        datei.cancelWriting();
+        throw std::runtime_error("Die Seite ließ sich nicht zeichnen: " + path);
+    }
+    if (!datei.commit())
+        throw std::runtime_error("PDF-Datei nicht schreibbar: " +
+                                 datei.errorString().toStdString());
 }
 
 }  // namespace qtfront

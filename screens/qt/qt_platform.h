@@ -38,6 +38,18 @@ class QtPlatform : public toolkit::Platform {
     // returned; nothing is destroyed here.
     void programEnded() override;
 
+    std::optional<std::string> clipboardText() override;
+    // A worker thread does the work while a local event loop keeps the
+    // windows painted; user input waits until the work is done.
+    void runInBackground(const std::function<void()>& work) override;
+    unsigned randomSeed() override;
+    std::optional<std::string> saveFileName(const std::string& title,
+                                            const std::string& proposed) override;
+    // The page as printScreen renders it, in the page format of the default
+    // printer (Qt's default without one), written through a temporary file
+    // that replaces the target only once complete.
+    void writePdf(toolkit::Screen& screen, const std::string& path) override;
+
     bool ended() const { return ended_; }
 
   private:

@@ -1,11 +1,13 @@
 #include "screens/qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QWindow>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/programmsymbol_bild.h"
+#include "screens/qt/tasten_weiterleitung.h"
 #include "screens/qt/umrechnung.h"
 
 namespace qtfront {
@@ -103,6 +105,19 @@ void ScreenWindow::applyFocus() {
     if (toolkit::Element* active = screen_.activeElement())
         if (QWidget* w = widgetOf(*active); w && w->focusPolicy() != Qt::NoFocus)
             w->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (const auto special = specialKey(*event)) {
+        toolkit::Element* active = screen_.activeElement();
+        const bool handled = active ? active->pressSpecialKey(*special)
+                                    : screen_.onSpecialKey && screen_.onSpecialKey(*special);
+        if (handled) {
+            event->accept();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,9 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys the focused widget left unhandled: the program's shortcuts go to
+    // the model's focus element and from there to the screen.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void createViews();

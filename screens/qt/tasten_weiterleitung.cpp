@@ -69,4 +69,39 @@ bool nurNavigation(const QKeyEvent& event) {
     }
 }
 
+std::optional<toolkit::SpecialKey> specialKey(const QKeyEvent& event) {
+    using toolkit::SpecialKey;
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        switch (event.key()) {
+            case Qt::Key_Left:
+                return SpecialKey::Left;
+            case Qt::Key_Right:
+                return SpecialKey::Right;
+            case Qt::Key_Up:
+                return SpecialKey::Up;
+            case Qt::Key_Down:
+                return SpecialKey::Down;
+            default:
+                return std::nullopt;
+        }
+    }
+    if (modifiers == Qt::ShiftModifier && event.key() == Qt::Key_Insert)
+        return SpecialKey::ShiftInsert;
+    if (modifiers != Qt::ControlModifier) return std::nullopt;
+    // By its key, not its text: Ctrl+H comes with the text of a Backspace.
+    switch (event.key()) {
+        case Qt::Key_V:
+            return SpecialKey::CtrlV;
+        case Qt::Key_E:
+            return SpecialKey::CtrlE;
+        case Qt::Key_H:
+            return SpecialKey::CtrlH;
+        case Qt::Key_S:
+            return SpecialKey::CtrlS;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace qtfront

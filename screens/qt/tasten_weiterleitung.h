@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "screens/toolkit/shortcuts.h"
+
 class QKeyEvent;
 class QString;
 
@@ -20,5 +24,9 @@ bool tasteAnModell(const QKeyEvent& event, toolkit::Element& element);
 void textAnModell(const QString& text, toolkit::Element& element);
 // Keys that only move the cursor, select or copy: the widget may handle them.
 bool nurNavigation(const QKeyEvent& event);
+
+// The model's special key for an arrow key or one of the program's
+// shortcuts; none for any other key.
+std::optional<toolkit::SpecialKey> specialKey(const QKeyEvent& event);
 
 }  // namespace qtfront

@@ -24,7 +24,11 @@ class GefiltertesFeld : public Basis {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (tasteAnModell(*event, element_)) {
+        // Arrow keys and shortcuts first: they never reach the key filter.
+        const auto special = specialKey(*event);
+        if (special && element_.pressSpecialKey(*special)) {
+            event->accept();
+        } else if (tasteAnModell(*event, element_)) {
             event->accept();
         } else if (nurNavigation(*event)) {
             Basis::keyPressEvent(event);

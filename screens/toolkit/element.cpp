@@ -195,4 +195,9 @@ void Element::click() {
     if (onClick) onClick();
 }
 
+bool Element::pressSpecialKey(SpecialKey key) {
+    if (onSpecialKey && onSpecialKey(key)) return true;
+    return screen_.onSpecialKey && screen_.onSpecialKey(key);
+}
+
 }  // namespace toolkit

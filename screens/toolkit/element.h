@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "screens/toolkit/shortcuts.h"
 
 namespace toolkit {
 
@@ -127,6 +130,11 @@ class Element {
     std::function<void()> onChange;
     std::function<void(int& code)> onKeyPress;
     std::function<void()> onClick;
+    // A key that produces no character or a shortcut; returns whether it was
+    // handled. Never runs the key filter.
+    std::function<bool(SpecialKey key)> onSpecialKey;
+    // The right-click menu; empty: none.
+    std::vector<MenuItem> contextMenu;
 
     // A user's key press on this element: runs the key filter, then types the
     // character that survives into the element.
@@ -135,6 +143,9 @@ class Element {
     void typeCharacter(int code);
     // A user's click: a check box toggles first, then the click event runs.
     void click();
+    // A user's special key on this element: its own handler first, then the
+    // screen's. Returns whether one of them handled it.
+    bool pressSpecialKey(SpecialKey key);
 
     void setObserver(ElementObserver* observer) { observer_ = observer; }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace toolkit {
@@ -11,6 +14,7 @@ enum Schaltflaechen : int {
     nur_ok = 0,
     ja_nein = 4,
     ausrufezeichen = 48,
+    information = 64,
 };
 
 // Message box answers.
@@ -36,6 +40,29 @@ class Platform {
     virtual void printScreen(Screen& screen) = 0;
     // All screens are unloaded: the program ends once the running handler returns.
     virtual void programEnded() = 0;
+
+    // The clipboard's text; none when it holds no text.
+    virtual std::optional<std::string> clipboardText() { return std::nullopt; }
+    // Runs the work off the user-interface thread and returns when it is
+    // done; meanwhile the windows keep repainting, take no input and show a
+    // busy cursor. A failure of the work is thrown here.
+    virtual void runInBackground(const std::function<void()>& work) { work(); }
+    // The seed for the next random puzzle.
+    virtual unsigned randomSeed() { return 1; }
+    // A save-file dialog starting in the working directory with the proposed
+    // name; the chosen path, none when cancelled.
+    virtual std::optional<std::string> saveFileName(const std::string& title,
+                                                    const std::string& proposed) {
+        (void)title;
+        (void)proposed;
+        return std::nullopt;
+    }
+    // Writes the page that printScreen sends to the printer into a PDF file
+    // instead. Throws when it cannot; no partial file stays then.
+    virtual void writePdf(Screen& screen, const std::string& path) {
+        (void)screen;
+        throw std::runtime_error("no PDF output on this platform: " + path);
+    }
 };
 
 }  // namespace toolkit

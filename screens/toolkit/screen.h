@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +60,9 @@ class Screen {
 
     // The user closed the window with the title bar's close button.
     virtual void closeRequested() {}
+    // A special key that the focused element left unhandled; returns whether
+    // it was handled.
+    std::function<bool(SpecialKey key)> onSpecialKey;
 
     // Every element in creation order, and the one with a name and index.
     const std::vector<Element*>& elements() const { return elements_; }

@@ -1,5 +1,7 @@
 #include "screens/toolkit/scripted_platform.h"
 
+#include <filesystem>
+
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/screen.h"
 
@@ -50,7 +52,7 @@ std::string ScriptedPlatform::inputBox(const std::string& prompt, const std::str
         inputs_.pop_front();
     }
     out_ << "input " << quoted(title) << ' ' << quoted(prompt) << " -> "
-         << (answer ? quoted(*answer) : std::string("cancel")) << '\n';
+         << (answer ? toolkit::quoted(*answer) : std::string("cancel")) << '\n';
     return answer.value_or("");
 }
 
@@ -62,6 +64,28 @@ void ScriptedPlatform::printScreen(Screen& screen) {
 void ScriptedPlatform::programEnded() {
     ended_ = true;
     out_ << "ended\n";
+}
+
+std::optional<std::string> ScriptedPlatform::saveFileName(const std::string& title,
+                                                          const std::string&) {
+    std::optional<std::string> answer;
+    if (!files_.empty()) {
+        answer = files_.front();
+        files_.pop_front();
+    }
+    out_ << "file " << quoted(title) << " -> "
+         << (answer ? toolkit::quoted(*answer) : std::string("cancel")) << '\n';
+    return answer;
+}
+
+void ScriptedPlatform::writePdf(Screen& screen, const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path file = fs::absolute(path, error);
+    if (error || path.empty() || !fs::is_directory(file.parent_path(), error) ||
+        fs::is_directory(file, error))
+        throw std::runtime_error("cannot write " + path);
+    out_ << "pdf " << screen.name() << ' ' << quoted(path) << '\n';
 }
 
 }  // namespace toolkit

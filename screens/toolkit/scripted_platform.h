@@ -21,11 +21,26 @@ class ScriptedPlatform : public Platform {
     void queueInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     void setPrinterAvailable(bool available) { printer_ = available; }
+    // The clipboard's text; none: no text.
+    void setClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
+    // The seed of the next random puzzle; later ones count on from it.
+    void setSeed(unsigned seed) { seed_ = seed; }
+    // The answer for the next file dialog: a name, or none to cancel.
+    // Unanswered file dialogs are cancelled.
+    void queueFile(std::optional<std::string> name) { files_.push_back(std::move(name)); }
 
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     void printScreen(Screen& screen) override;
     void programEnded() override;
+    std::optional<std::string> clipboardText() override { return clipboard_; }
+    unsigned randomSeed() override { return seed_++; }
+    std::optional<std::string> saveFileName(const std::string& title,
+                                            const std::string& proposed) override;
+    // Headless, there is no page to render: the file is not written, the
+    // line "pdf S "NAME"" tells that it would have been. A name in a folder
+    // that does not exist, or naming a folder, fails as a real write would.
+    void writePdf(Screen& screen, const std::string& path) override;
 
     bool ended() const { return ended_; }
 
@@ -34,6 +49,9 @@ class ScriptedPlatform : public Platform {
     std::deque<std::optional<std::string>> inputs_;
     std::deque<bool> answers_;
     bool printer_ = true;
+    std::optional<std::string> clipboard_;
+    unsigned seed_ = 1;
+    std::deque<std::optional<std::string>> files_;
     bool ended_ = false;
 };
 

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "solver/cells.h"
+#include "solver/solver.h"
+
+class Programm;
+
+// What the program offers beyond its buttons, reached only through keys
+// that type no character and through right-click menus: arrow keys and a
+// menu on the board cells (paste a puzzle, generate one, check it, check
+// the own entries, a hint), and the print page as a PDF file on the print
+// screen. Wires itself into the screens' elements when constructed.
+class Assistant {
+  public:
+    explicit Assistant(Programm& programm);
+
+    // Moves the focus from board cell k one cell in the key's direction,
+    // wrapping around within the row or column.
+    void moveFocus(int k, int rowStep, int columnStep);
+    // Types the clipboard's puzzle into the empty board.
+    void pastePuzzle();
+    // Generates a puzzle of the difficulty, types its givens and fixes them.
+    void newPuzzle(solver::Difficulty difficulty);
+    // Whether the givens have exactly one solution, and how hard they are.
+    void checkSolvable();
+    // Compares the own entries with the solution.
+    void checkEntries();
+    // Names the next simple step and puts the focus on its cell.
+    void showHint();
+    // Writes the print page into a PDF file the user names.
+    void savePdf();
+
+  private:
+    // The board's digits, 0 for an empty cell.
+    solver::Cells boardDigits() const;
+    // The givens: the italic cells, or every filled cell when none is italic.
+    solver::Cells givens() const;
+    // Shows the refusal when a board cell holds a digit; true then.
+    bool refuseFilledBoard();
+    // Types each given into its cell as a user would, then puts the focus
+    // on the first empty cell.
+    void typeGivens(const solver::Cells& cells);
+    void focusCell(int position);
+    static std::string solvabilityText(const solver::Analysis& analysis);
+
+    Programm& programm_;
+    bool generating_ = false;
+};

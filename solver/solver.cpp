@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/solver.h"
+
+#include <qqwing.hpp>
+
+#include <cstdlib>
+
+namespace solver {
+
+namespace {
+
+Difficulty fromQqwing(qqwing::SudokuBoard::Difficulty rating) {
+    switch (rating) {
+        case qqwing::SudokuBoard::EASY:
+            return Difficulty::Easy;
+        case qqwing::SudokuBoard::INTERMEDIATE:
+            return Difficulty::Intermediate;
+        case qqwing::SudokuBoard::EXPERT:
+            return Difficulty::Expert;
+        default:
+            return Difficulty::Simple;
+    }
+}
+
+}  // namespace
+
+std::string_view difficultyName(Difficulty difficulty) {
+    switch (difficulty) {
+        case Difficulty::Simple:
+            return "leicht";
+        case Difficulty::Easy:
+            return "mittel";
+        case Difficulty::Intermediate:
+            return "schwer";
+        case Difficulty::Expert:
+            return "sehr schwer";
+    }
+    return {};
+}
+
+Analysis analyse(const Cells& givens) {
+    Analysis analysis;
+    Cells puzzle = givens;
+    qqwing::SudokuBoard board;
+    // QQwing refuses givens that contradict each other: no solution.
+    if (!board.setPuzzle(puzzle.data())) return analysis;
+    analysis.solutions = board.countSolutionsLimited();
+    if (analysis.solutions != 1) return analysis;
+    board.setRecordHistory(true);
+    board.solve();
+    const int* solution = board.getSolution();
+    for (int p = 0; p < 81; ++p) analysis.solution[p] = solution[p];
+    analysis.difficulty = fromQqwing(board.getDifficulty());
+    return analysis;
+}
+
+Cells generate(Difficulty difficulty, unsigned seed) {
+    std::srand(seed);
+    qqwing::SudokuBoard board;
+    board.setRecordHistory(true);
+    while (true) {
+        board.generatePuzzle();
+        board.solve();
+        if (fromQqwing(board.getDifficulty()) == difficulty) break;
+    }
+    Cells puzzle;
+    const int* givens = board.getPuzzle();
+    for (int p = 0; p < 81; ++p) puzzle[p] = givens[p];
+    return puzzle;
+}
+
+}  // namespace solver

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board cells' menu and shortcuts, the busy cursor of background work,
+// and the print page written into a real PDF file.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <future>
+#include <stdexcept>
+
+#include "testumgebung.h"
+
+namespace {
+
+const char* const puzzle =
+    "53..7....\n6..195...\n.98....6.\n8...6...3\n4..8.3..1\n7...2...6\n.6....28.\n...419..5\n"
+    "....8..79";
+
+QStringList actionTexts(const QMenu& menu) {
+    QStringList texts;
+    for (QAction* action : menu.actions()) texts << action->text();
+    return texts;
+}
+
+}  // namespace
+
+class AssistantTest : public ProgrammTest {
+    Q_OBJECT
+
+  private:
+    // Opens the element's right-click menu as a user does; `inMenu` runs
+    // while the menu is open and may trigger an action.
+    void rightClick(const toolkit::Element& element, std::function<void(QMenu&)> inMenu) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            seen = true;
+            inMenu(*menu);
+            if (menu->isVisible()) menu->close();
+        });
+        QWidget* w = p->widget(element);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, w->rect().center(),
+                                w->mapToGlobal(w->rect().center()));
+        QApplication::sendEvent(w, &event);
+        QVERIFY(seen);
+    }
+
+    void returnToMainWindow() {
+        p->fenster(main())->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p->fenster(main())));
+    }
+
+  private slots:
+    void init() {
+        p = std::make_unique<LaufendesProgramm>();
+        p->spielStarten();
+    }
+    void cleanup() { p.reset(); }
+
+    void theCellMenuListsItsItemsAndARightClickTakesTheFocus() {
+        QStringList items, submenu;
+        rightClick(main().txt_m(40), [&](QMenu& menu) {
+            items = actionTexts(menu);
+            submenu = actionTexts(*menu.actions().at(1)->menu());
+        });
+        QCOMPARE(items, (QStringList{"Sudoku einfügen", "Neues Sudoku", "", "Lösbarkeit prüfen",
+                                     "Eingaben prüfen", "Hinweis"}));
+        QCOMPARE(submenu, (QStringList{"leicht", "mittel", "schwer", "sehr schwer"}));
+        QCOMPARE(main().activeElement(), &main().txt_m(40));
+    }
+
+    void aMenuItemRunsItsCommand() {
+        DialogBeantworter dialogs;
+        dialogs.knopf("OK");
+        rightClick(main().txt_m(1), [](QMenu& menu) { menu.actions().at(3)->trigger(); });
+        QCOMPARE(dialogs.gesehen().size(), std::size_t(1));
+        QCOMPARE(dialogs.gesehen()[0].titel, QString("Prüfung"));
+        QCOMPARE(dialogs.gesehen()[0].symbol, QMessageBox::Information);
+        QCOMPARE(dialogs.gesehen()[0].text, QString("Das Sudoku hat mehr als eine Lösung."));
+    }
+
+    void shortcutsReachTheModelBeforeTheKeyFilter() {
+        QGuiApplication::clipboard()->setText(puzzle);
+        p->klicken(main().txt_m(1));
+        p->taste(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(main().back, 30);
+        QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(3)));
+
+        const std::string caption = main().cmd_einlesen_vorgabe.text();
+        main().cmd_einlesen_vorgabe.setText("Datei einlesen");
+        p->taste(Qt::Key_Left);
+        p->taste(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), p->widget(main().txt_m(11)));
+        QCOMPARE(main().cmd_einlesen_vorgabe.text(), std::string("Datei einlesen"));
+        main().cmd_einlesen_vorgabe.setText(caption);
+
+        // Ctrl+H arrives with the text of a Backspace; it gives the hint
+        // and the named cell the focus.
+        DialogBeantworter dialogs;
+        dialogs.knopf("OK");
+        QTest::keyClick(p->widget(main().txt_m(11)), Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(dialogs.gesehen().size(), std::size_t(1));
+        QCOMPARE(dialogs.gesehen()[0].titel, QString("Hinweis"));
+        QCOMPARE(main().activeElement(), &main().txt_m(41));
+        QCOMPARE(main().back, 30);
+    }
+
+    void backgroundWorkShowsTheBusyCursorAndKeepsTheLoopRunning() {
+        std::promise<void> release;
+        std::future<void> released = release.get_future();
+        Qt::CursorShape during = Qt::ArrowCursor;
+        QTimer::singleShot(0, [&] {
+            if (const QCursor* cursor = QApplication::overrideCursor()) during = cursor->shape();
+            release.set_value();
+        });
+        p->plattform.runInBackground([&] { released.wait(); });
+        QCOMPARE(during, Qt::WaitCursor);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, p->plattform.runInBackground([] {
+            throw std::runtime_error("failed");
+        }));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void theSavedPdfHoldsThePrintedPage() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        inZelle(1, "5");
+        p->klicken(main().cmd_druck);
+        QVERIFY(QTest::qWaitForWindowActive(p->fenster(druck())));
+        insFeld(0, "Wochenrätsel");
+
+        const QString file = dir.filePath("seite.pdf");
+        QString proposed;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            proposed = dialog->selectedFiles().value(0);
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        p->taste(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFileInfo(proposed).fileName(), QString("sudoku.pdf"));
+        QVERIFY(QFileInfo::exists(file));
+        pruefeDruckschirmWiederhergestellt();
+
+        QProcess reader;
+        reader.start(pdftotext, {"-layout", file, "-"});
+        QVERIFY(reader.waitForFinished(30000));
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        QVERIFY2(text.contains("Wochenrätsel"), qPrintable(text));
+        QVERIFY2(text.contains("5"), qPrintable(text));
+
+        // A folder that does not exist: failure, and no file left behind.
+        const std::string missing = dir.filePath("fehlt/seite.pdf").toStdString();
+        QVERIFY_THROWS_EXCEPTION(std::exception, p->plattform.writePdf(druck(), missing));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"seite.pdf"});
+    }
+};
+
+QTEST_MAIN(AssistantTest)
+#include "assistant_test.moc"
