@@ -3,6 +3,7 @@
 
 #include <qqwing.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace solver {
@@ -44,6 +45,13 @@ Analysis analyse(const Cells& givens) {
     qqwing::SudokuBoard board;
     // QQwing refuses givens that contradict each other: no solution.
     if (!board.setPuzzle(puzzle.data())) return analysis;
+    // QQwing counts no solution for a board without an empty cell; a full
+    // board it accepts is its own solution, rated simple.
+    if (std::find(givens.begin(), givens.end(), 0) == givens.end()) {
+        analysis.solutions = 1;
+        analysis.solution = givens;
+        return analysis;
+    }
     analysis.solutions = board.countSolutionsLimited();
     if (analysis.solutions != 1) return analysis;
     board.setRecordHistory(true);

@@ -120,30 +120,30 @@ void QtPlatform::programEnded() {
 }
 
 std::optional<std::string> QtPlatform::clipboardText() {
-    const QMimeData* inhalt = QGuiApplication::clipboard()->mimeData();
-    if (!inhalt || !inhalt->hasText()) return std::nullopt;
-    return inhalt->text().toStdString();
+    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
+    if (!content || !content->hasText()) return std::nullopt;
+    return content->text().toStdString();
 }
 
 void QtPlatform::runInBackground(const std::function<void()>& work) {
-    std::exception_ptr fehler;
-    std::unique_ptr<QThread> arbeiter(QThread::create([&work, &fehler] {
+    std::exception_ptr failure;
+    std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
         try {
             work();
         } catch (...) {
-            fehler = std::current_exception();
+            failure = std::current_exception();
         }
     }));
-    QEventLoop warten;
+    QEventLoop waiting;
     // Queued across the threads: delivered once the loop below runs, even
     // when the work is done before it starts.
-    QObject::connect(arbeiter.get(), &QThread::finished, &warten, &QEventLoop::quit);
+    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    arbeiter->start();
-    warten.exec(QEventLoop::ExcludeUserInputEvents);
-    arbeiter->wait();
+    worker->start();
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
     QApplication::restoreOverrideCursor();
-    if (fehler) std::rethrow_exception(fehler);
+    if (failure) std::rethrow_exception(failure);
 }
 
 unsigned QtPlatform::randomSeed() {
@@ -163,33 +163,32 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
 }
 
 void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
-    QWidget* fenster = frontEnd_ ? frontEnd_->window(screen) : nullptr;
-    if (!fenster) throw std::logic_error("Kein Fenster für " + screen.name());
-    QPageLayout format;
+    QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
+    if (!window) throw std::logic_error("no window for " + screen.name());
+    QPageLayout layout;
     if (druckziel_) {
-        format = druckziel_()->seitenformat();
+        layout = druckziel_()->seitenformat();
     } else {
-        const QPrinter drucker(QPrinter::HighResolution);
-        format = drucker.pageLayout();
+        const QPrinter printer(QPrinter::HighResolution);
+        layout = printer.pageLayout();
     }
-    QSaveFile datei(QString::fromStdString(path));
-    if (!datei.open(QIODevice::WriteOnly))
-        throw std::runtime_error("PDF-Datei nicht anlegbar: " + datei.errorString().toStdString());
-    bool gezeichnet;
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot create the PDF file: " + file.errorString().toStdString());
+    bool drawn;
     {
-        QPdfWriter seite(&datei);
-        seite.setTitle(anzeigeText(screen.caption()));
-        seite.setCreator(QCoreApplication::applicationName());
-        seite.setPageLayout(format);
-        gezeichnet = seiteDrucken(*fenster, seite);
+        QPdfWriter page(&file);
+        page.setTitle(anzeigeText(screen.caption()));
+        page.setCreator(QCoreApplication::applicationName());
+        page.setPageLayout(layout);
+        drawn = seiteDrucken(*window, page);
     }
-    if (!gezeichnet) {
-        datei.cancelWriting();
-        throw std::runtime_error("Die Seite ließ sich nicht zeichnen: " + path);
+    if (!drawn) {
+        file.cancelWriting();
+        throw std::runtime_error("cannot draw the page into " + path);
     }
-    if (!datei.commit())
-        throw std::runtime_error("PDF-Datei nicht schreibbar: " +
-                                 datei.errorString().toStdString());
+    if (!file.commit())
+        throw std::runtime_error("cannot write the PDF file: " + file.errorString().toStdString());
 }
 
 }  // namespace qtfront
