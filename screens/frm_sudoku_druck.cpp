@@ -33,6 +33,7 @@ frm_sudoku_druck::frm_sudoku_druck(Program& program)
       cmd_zurueck(*this, ElementKind::Button, "cmd_zurueck"),
       program_(program) {
     setCaption("Drucken");
+    setAccessibleName("Sudoku – Drucken");
     setClientSize(9765, 8055);
     setBackColor(colours::background);
 

@@ -77,6 +77,9 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
 
   private:
     void create_layout();
+    // Names for a screen reader: where each cell stands, what each check
+    // display counts.
+    void nameForScreenReaders();
     // The numeric value of cell k's text, as the conflict check compares it.
     double cell_value(int k);
 

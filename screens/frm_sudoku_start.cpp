@@ -27,6 +27,7 @@ frm_sudoku_start::frm_sudoku_start(Program& program)
       txt_Erkl(*this, ElementKind::TextBox, "txt_Erkl"),
       program_(program) {
     setCaption("Form1");
+    setAccessibleName("Sudoku – Start");
     setClientSize(10545, 8865);
     setBackColor(colours::background);
 

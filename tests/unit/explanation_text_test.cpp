@@ -48,3 +48,41 @@ TEST(ExplanationText, NamesEveryCaptionOfTheButtonsAndCheckBoxes) {
         EXPECT_NE(text.find(b), std::string::npos) << b;
     }
 }
+
+// The explanation box uses a proportional font: blanks line up nothing there.
+TEST(ExplanationText, AlignsNothingWithBlanks) {
+    std::istringstream text(explanation_text());
+    std::string line;
+    for (int number = 1; std::getline(text, line); ++number) {
+        EXPECT_TRUE(line.empty() || line.front() != ' ') << "indented line " << number;
+        EXPECT_EQ(line.find("  "), std::string::npos) << "two blanks in line " << number;
+    }
+}
+
+TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
+    const std::string text = explanation_text();
+    for (const char* key : {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E",
+                            "Strg+H", "Strg+S"})
+        EXPECT_NE(text.find(key), std::string::npos) << key;
+
+    std::ostringstream output;
+    toolkit::ScriptedPlatform platform(output);
+    auto program = std::make_unique<Program>(platform);
+    std::function<void(const std::vector<toolkit::MenuItem>&)> namesEach =
+        [&](const std::vector<toolkit::MenuItem>& menu) {
+            for (const toolkit::MenuItem& item : menu) {
+                if (!item.separator()) {
+                    EXPECT_NE(text.find(item.text), std::string::npos) << item.text;
+                }
+                namesEach(item.submenu);
+            }
+        };
+    int menus = 0;
+    for (toolkit::Screen* screen : program->app.screens())
+        for (toolkit::Element* e : screen->elements())
+            if (!e->contextMenu.empty()) {
+                ++menus;
+                namesEach(e->contextMenu);
+            }
+    EXPECT_GT(menus, 0) << "no right-click menu found";
+}
