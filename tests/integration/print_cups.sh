@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing end to end. A private CUPS server gets Debian's virtual PDF
 # printer cups-pdf as its default printer (private_cups.sh). The program's
 # screens on the real Qt platform (offscreen, test driver print_cups_test)
@@ -61,27 +62,27 @@ run_driver() {
 # 1. A page reaches the printer.
 run_driver aPageGoesToTheDefaultPrinter
 cups_wait 600 cups_ready || fail "no page arrived within 60 s"
-[ "$(cups_pages)" -eq 1 ] || fail "$(cups_pages) files arrived instead of one"
+[ "$(cups_seiten)" -eq 1 ] || fail "$(cups_seiten) files arrived instead of one"
 page=$(find "$CUPS_PAGES" -name '*.pdf')
 page_count=$(pdfinfo "$page" | awk '/^Pages:/ { print $2 }')
 [ "$page_count" = 1 ] || fail "the PDF has $page_count pages instead of one"
-pdftotext "$page" "$D/page.txt"
+pdftotext "$page" "$D/seite.txt"
 for text in "Geben Sie, falls gewünscht, folgende Informationen ein!" \
   "Bezeichnung / Nr. des Rätsels" "Name des Autors / Rätsellösers" \
   "Datum / Uhrzeit der Erstellung" "Zusätzliche Anmerkungen" \
   "Rätsel aus der Zeitung" "Erika Mustermann" "Montag Abend" \
   "Notiz eins" "Notiz dreizehn"; do
-  grep -qF "$text" "$D/page.txt" || fail "\"$text\" is not on the page: $(tr '\n' '|' <"$D/page.txt")"
+  grep -qF "$text" "$D/seite.txt" || fail "\"$text\" is not on the page: $(tr '\n' '|' <"$D/seite.txt")"
 done
 for text in Drucken Zurück; do
-  ! grep -qF "$text" "$D/page.txt" || fail "the button \"$text\" is on the page"
+  ! grep -qF "$text" "$D/seite.txt" || fail "the button \"$text\" is on the page"
 done
 # The digits where the grid has them: givens 5 and 3 in the top row's first
 # two cells, own entries 4 in the centre cell and 9 in the bottom-right one;
 # no other digit on the page. Positions from pdftotext's word boxes, in
 # units of one cell (the distance from the 5 to the 3).
-pdftotext -bbox "$page" "$D/page.html"
-digits=$(sed -nE 's/.*xMin="([0-9.]+)" yMin="([0-9.]+)".*>([0-9]+)<\/word>.*/\3 \1 \2/p' "$D/page.html")
+pdftotext -bbox "$page" "$D/seite.html"
+digits=$(sed -nE 's/.*xMin="([0-9.]+)" yMin="([0-9.]+)".*>([0-9]+)<\/word>.*/\3 \1 \2/p' "$D/seite.html")
 placement=$(awk '
   { z[NR] = $1; x[NR] = $2; y[NR] = $3 }
   END {
@@ -102,7 +103,7 @@ cupsreject "$CUPS_PRINTER"
 run_driver thePrinterFailureIsReported
 cupsaccept "$CUPS_PRINTER"
 sleep 1
-[ "$(cups_pages)" -eq 1 ] || fail "a rejected job left a page"
+[ "$(cups_seiten)" -eq 1 ] || fail "a rejected job left a page"
 
 # 3. No server, no printer: the printer message.
 cups_stop_queue

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private CUPS server whose default printer is Debian's virtual PDF printer
 # cups-pdf: for the printing integration test and the README's image of a
 # printed page. The server has its own folder and socket; the machine's
@@ -142,7 +143,7 @@ EOF
 cups_pages() { find "$CUPS_PAGES" -name '*.pdf' | wc -l; }
 
 cups_ready() {
-  [ -z "$(lpstat -W not-completed -o "$CUPS_PRINTER" 2>/dev/null)" ] && [ "$(cups_pages)" -ge 1 ]
+  [ -z "$(lpstat -W not-completed -o "$CUPS_PRINTER" 2>/dev/null)" ] && [ "$(cups_seiten)" -ge 1 ]
 }
 
 cups_stop_queue() {

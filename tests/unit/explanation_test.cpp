@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explanation text of the start screen: how the file's lines reach the
 // text box, and what the screen does when the file disappears.
 
@@ -38,7 +39,7 @@ namespace {
 
 // Runs the start screen in a fresh working directory of its own.
 struct ExplanationInWorkingFolder : ::testing::Test {
-    WorkingFolder working_folder;
+    Arbeitsordner working_folder;
     const std::filesystem::path& folder = working_folder.path();
     std::ostringstream output;
     toolkit::ScriptedPlatform platform{output};
@@ -163,7 +164,7 @@ TEST(Explanation, MoreLinesThanTheLimitAreTooLarge) {
 }
 
 TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
-    WorkingFolder folder;
+    Arbeitsordner folder;
     std::ofstream(explanation::file_name, std::ios::binary) << "x";
     std::filesystem::resize_file(explanation::file_name, explanation::max_bytes);
     EXPECT_EQ(explanation::read_bytes(explanation::file_name)->size(), explanation::max_bytes);
@@ -173,7 +174,7 @@ TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
 }
 
 TEST(Explanation, ANamedPipeIsOpenedWithoutWaitingAndNotRead) {
-    WorkingFolder folder;
+    Arbeitsordner folder;
     ASSERT_EQ(::mkfifo(explanation::file_name, 0600), 0);
     EXPECT_EQ(explanation::read_bytes(explanation::file_name), std::nullopt);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/puzzle_file.h"
 
 #include <gtest/gtest.h>
@@ -28,23 +29,23 @@ int failure_number(F&& f) {
 }
 
 struct PuzzleFile : ::testing::Test {
-    WorkingFolder folder;
+    Arbeitsordner folder;
 };
 
 }  // namespace
 
 TEST_F(PuzzleFile, LinesAreJoinedWithoutSeparators) {
-    WorkingFolder::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
+    Arbeitsordner::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
     EXPECT_EQ(puzzle::read_file("z.txt"), "abcdefg");
-    WorkingFolder::write_file("leer.txt", "");
+    Arbeitsordner::write_file("leer.txt", "");
     EXPECT_EQ(puzzle::read_file("leer.txt"), "");
 }
 
 TEST_F(PuzzleFile, ContentIsLimitedTo32767CharactersNotCountingLineEnds) {
     std::string full(puzzle::max_chars, 'x');
-    WorkingFolder::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
+    Arbeitsordner::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
     EXPECT_EQ(puzzle::read_file("voll.txt"), full);
-    WorkingFolder::write_file("zu_lang.txt", full + "y");
+    Arbeitsordner::write_file("zu_lang.txt", full + "y");
     EXPECT_EQ(failure_number([] { puzzle::read_file("zu_lang.txt"); }), toolkit::failure_overflow);
 }
 
@@ -62,7 +63,7 @@ TEST_F(PuzzleFile, ReadErrorsAreSortedByTheirCause) {
     EXPECT_EQ(failure_number([] { puzzle::read_file(".txt"); }), toolkit::failure_file_not_found);
     EXPECT_EQ(failure_number([] { puzzle::read_file("kein_ordner/x.txt"); }),
               toolkit::failure_path_not_found);
-    WorkingFolder::write_file("datei.txt", "x");
+    Arbeitsordner::write_file("datei.txt", "x");
     EXPECT_EQ(failure_number([] { puzzle::read_file("datei.txt/x.txt"); }),
               toolkit::failure_path_not_found);
     fs::create_directory("ordner.txt");
@@ -80,15 +81,15 @@ TEST_F(PuzzleFile, NamedPipeIsRefusedWithoutWaitingForAWriter) {
 
 TEST_F(PuzzleFile, WritingCreatesAndReplacesWithExactlyTheBytes) {
     puzzle::write_file("spiel.txt", "erste\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "erste\r\n");
+    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "erste\r\n");
     puzzle::write_file("spiel.txt", "zweite, laenger\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "zweite, laenger\r\n");
+    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "zweite, laenger\r\n");
     fs::create_directory("unter");
     puzzle::write_file("unter/spiel.txt", "drin\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("unter/spiel.txt"), "drin\r\n");
+    EXPECT_EQ(Arbeitsordner::read_file("unter/spiel.txt"), "drin\r\n");
     // Nothing else is left behind.
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt", "unter"}));
-    EXPECT_EQ(WorkingFolder::names("unter"), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt", "unter"}));
+    EXPECT_EQ(Arbeitsordner::names("unter"), (std::set<std::string>{"spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
@@ -106,17 +107,17 @@ TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
 }
 
 TEST_F(PuzzleFile, SymbolicLinkIsWrittenThroughEvenToAFileNotThereYet) {
-    WorkingFolder::write_file("ziel.txt", "alt");
+    Arbeitsordner::write_file("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
     puzzle::write_file("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
-    EXPECT_EQ(WorkingFolder::read_file("ziel.txt"), "neu");
+    EXPECT_EQ(Arbeitsordner::read_file("ziel.txt"), "neu");
     // A relative link leads from its own folder.
     fs::create_directory("unter");
     fs::create_symlink("../neu.txt", "unter/verweis.txt");
     puzzle::write_file("unter/verweis.txt", "erstellt");
     EXPECT_TRUE(fs::is_symlink("unter/verweis.txt"));
-    EXPECT_EQ(WorkingFolder::read_file("neu.txt"), "erstellt");
+    EXPECT_EQ(Arbeitsordner::read_file("neu.txt"), "erstellt");
 }
 
 TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
@@ -125,7 +126,7 @@ TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
     EXPECT_EQ(failure_number([] { puzzle::write_file("a.txt", "x"); }),
               puzzle::failure_file_access);
     EXPECT_EQ(fs::read_symlink("a.txt"), "b.txt");
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
 TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
@@ -137,25 +138,25 @@ TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
 }
 
 TEST_F(PuzzleFile, AWriteProtectedFileIsNotReplaced) {
-    WorkingFolder::write_file("spiel.txt", "alt");
+    Arbeitsordner::write_file("spiel.txt", "alt");
     fs::permissions("spiel.txt",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "alt");
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "alt");
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, AnotherUsersFileIsNotReplaced) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a file to another user here; the decision itself "
                         "is tested by OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced";
-    WorkingFolder::write_file("spiel.txt", "fremd");
+    Arbeitsordner::write_file("spiel.txt", "fremd");
     fs::permissions("spiel.txt", fs::perms::all);
     ASSERT_EQ(::chown("spiel.txt", 65534, 65534), 0);
     EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "fremd");
+    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "fremd");
     struct stat info {};
     ASSERT_EQ(::stat("spiel.txt", &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -165,11 +166,11 @@ TEST_F(PuzzleFile, ASaveRemovesTemporaryFilesOfKilledSavesOlderThanADay) {
     const auto two_days_ago = fs::file_time_type::clock::now() - std::chrono::hours(48);
     for (const char* name :
          {".sudoku-Alt123", ".sudoku-Neu456", ".sudoku-Alt12", "sudoku-Alt789"}) {
-        WorkingFolder::write_file(name, "halb");
+        Arbeitsordner::write_file(name, "halb");
         if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, two_days_ago);
     }
     puzzle::write_file("spiel.txt", "x");
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
                                                              "sudoku-Alt789", "spiel.txt"}));
 }
 
@@ -179,18 +180,18 @@ TEST_F(PuzzleFile, FailedWriteLeavesTargetAndFolderAsTheyWere) {
               toolkit::failure_path_not_found);
     // A directory in the target's place is neither replaced nor touched.
     fs::create_directory("ordner.txt");
-    WorkingFolder::write_file("ordner.txt/drin", "bleibt");
+    Arbeitsordner::write_file("ordner.txt/drin", "bleibt");
     EXPECT_NE(failure_number([] { puzzle::write_file("ordner.txt", "x"); }), 0);
-    EXPECT_EQ(WorkingFolder::read_file("ordner.txt/drin"), "bleibt");
+    EXPECT_EQ(Arbeitsordner::read_file("ordner.txt/drin"), "bleibt");
     // A name the file system refuses.
     EXPECT_NE(failure_number([] { puzzle::write_file(std::string(300, 'n') + ".txt", "x"); }), 0);
     EXPECT_EQ(failure_number([] { puzzle::write_file(std::string("a\0b.txt", 7), "x"); }),
               puzzle::failure_bad_file_name);
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"ordner.txt"}));
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"ordner.txt"}));
 }
 
 TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
-    WorkingFolder::write_file("spiel.txt", "das alte Spiel\r\n");
+    Arbeitsordner::write_file("spiel.txt", "das alte Spiel\r\n");
     // A file size limit makes the write fail as a full disk would.
     struct rlimit before {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
@@ -204,6 +205,6 @@ TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
     std::signal(SIGXFSZ, previous_signal);
 
     EXPECT_EQ(number, puzzle::failure_io);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "das alte Spiel\r\n");
-    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "das alte Spiel\r\n");
+    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt"}));
 }

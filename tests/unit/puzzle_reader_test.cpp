@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading puzzle files through the real main screen on the headless platform.
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ const char* const damaged =
     "message \"Achtung!\" 0 \"Die einzulesende Datei wurde beschädigt oder unzulässig geändert! "
     "Das Programm wird daher beendet.\" -> ok\n";
 
-// A sample game: givens 5 in cell 1 and 3 in cell 11, then 9 in cell 21.
+// The worked example: givens 5 in cell 1 and 3 in cell 11, then 9 in cell 21.
 std::string sample() {
     std::string line = " 2-1:5/11:3/21:9/";
     for (int i = 0; i < 78; ++i) line += "!/";
@@ -29,8 +30,8 @@ std::string sample() {
     return line + "- 3-\r\n";
 }
 
-struct PuzzleReader : ::testing::Test {
-    WorkingFolder folder;
+struct Einlesen : ::testing::Test {
+    Arbeitsordner folder;
     std::ostringstream output;
     toolkit::ScriptedPlatform platform{output};
     std::unique_ptr<Program> program = std::make_unique<Program>(platform);
@@ -52,12 +53,12 @@ struct PuzzleReader : ::testing::Test {
 
 }  // namespace
 
-TEST_F(PuzzleReader, ContentUpTo32767CharactersIsReadOneMoreIsDamaged) {
+TEST_F(Einlesen, ContentUpTo32767CharactersIsReadOneMoreIsDamaged) {
     // Line ends do not count; what follows the trailer is never looked at.
     std::string line = sample();
     const std::size_t content = line.size() - 2;
-    WorkingFolder::write_file("genau.txt", line + std::string(32767 - content, 'x'));
-    WorkingFolder::write_file("zu_lang.txt", line + std::string(32768 - content, 'x'));
+    Arbeitsordner::write_file("genau.txt", line + std::string(32767 - content, 'x'));
+    Arbeitsordner::write_file("zu_lang.txt", line + std::string(32768 - content, 'x'));
 
     read_puzzle("genau");
     EXPECT_EQ(m.back, 3);
@@ -75,33 +76,33 @@ TEST_F(PuzzleReader, ContentUpTo32767CharactersIsReadOneMoreIsDamaged) {
                   std::string(damaged) + "ended\n");
 }
 
-TEST_F(PuzzleReader, ScanThatRunsPastTheLastPositionIsDamaged) {
+TEST_F(Einlesen, ScanThatRunsPastTheLastPositionIsDamaged) {
     // 32767 characters without the "-" that closes the header: the position
     // counter overflows.
-    WorkingFolder::write_file("kopf.txt", std::string(32767, '7'));
+    Arbeitsordner::write_file("kopf.txt", std::string(32767, '7'));
     read_puzzle("kopf");
     EXPECT_TRUE(program->app.ended());
     EXPECT_EQ(m.beenden, toolkit::True);
     EXPECT_EQ(m.anz_d_ziff, 0);
 }
 
-TEST_F(PuzzleReader, DigitSectionAcceptsOnlyDecimalDigits) {
-    WorkingFolder::write_file("null.txt", "/-1:4/-0/-?/-n/- 1-");
+TEST_F(Einlesen, DigitSectionAcceptsOnlyDecimalDigits) {
+    Arbeitsordner::write_file("null.txt", "/-1:4/-0/-?/-n/- 1-");
     read_puzzle("null");
     EXPECT_FALSE(program->app.ended());
     EXPECT_EQ(m.zug_ziffer(1), 0);  // "0" is a digit, though no move has it
 
     m.cmd_neustart.click();
-    WorkingFolder::write_file("buchstabe.txt", "/-1:4/-a/-?/-n/- 1-");
+    Arbeitsordner::write_file("buchstabe.txt", "/-1:4/-a/-?/-n/- 1-");
     read_puzzle("buchstabe");
     EXPECT_TRUE(program->app.ended());
 }
 
-TEST_F(PuzzleReader, MoveEntryBeyondThe81stIsAnUnknownFailure) {
+TEST_F(Einlesen, MoveEntryBeyondThe81stIsAnUnknownFailure) {
     std::string line = "/-";
     for (int i = 0; i < 81; ++i) line += "!/";
     line += "5:5/-5/-?/-n/- 1-";
-    WorkingFolder::write_file("zug82.txt", line);
+    Arbeitsordner::write_file("zug82.txt", line);
     read_puzzle("zug82");
     EXPECT_FALSE(program->app.ended());
     EXPECT_NE(output.str().find("\"Ein umbekannter Fehler trat auf!\""), std::string::npos);
@@ -111,7 +112,7 @@ TEST_F(PuzzleReader, MoveEntryBeyondThe81stIsAnUnknownFailure) {
 
 // Random games, saved, read back after a restart and saved again: the board
 // and the file must come back unchanged.
-TEST_F(PuzzleReader, RandomGamesSurviveTheRoundTrip) {
+TEST_F(Einlesen, RandomGamesSurviveTheRoundTrip) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         auto fresh = std::make_unique<Program>(platform);
         frm_sudoku_main& game = fresh->main;
@@ -161,7 +162,7 @@ TEST_F(PuzzleReader, RandomGamesSurviveTheRoundTrip) {
 
         SCOPED_TRACE("seed " + std::to_string(seed));
         ASSERT_FALSE(fresh->app.ended());
-        EXPECT_EQ(WorkingFolder::read_file("nachher.txt"), WorkingFolder::read_file("vorher.txt"));
+        EXPECT_EQ(Arbeitsordner::read_file("nachher.txt"), Arbeitsordner::read_file("vorher.txt"));
         EXPECT_TRUE(cells() == board);
         EXPECT_EQ(game.back, back);
         EXPECT_EQ(game.anz_d_ziff, anz_d_ziff);

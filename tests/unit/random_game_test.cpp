@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random game played like a user: digits typed into cells, refused
 // digits, other keys, undo, mark clicks, a view change now and then and, in
 // some runs, the givens fixed part way. After every step the screens are
@@ -455,18 +456,18 @@ class RandomGame {
     int at_limit_ = 0;  // clicks ignored because 26 marks were set
 };
 
-struct GameRun {
+struct Run {
     unsigned seed;
     bool hide_displays;
     int givens_after_step;  // 0 = the givens are never fixed
 };
 
-class RandomGameTest : public ::testing::TestWithParam<GameRun> {};
+class RandomGameTest : public ::testing::TestWithParam<Run> {};
 
 }  // namespace
 
 TEST_P(RandomGameTest, DisplaysFollowTheBoardAfterEveryStep) {
-    const GameRun run = GetParam();
+    const Run run = GetParam();
     RandomGame game(run.seed, run.hide_displays);
     game.play(3000, run.givens_after_step);
     // The game went deep enough to mean something: a well filled board,
@@ -477,11 +478,11 @@ TEST_P(RandomGameTest, DisplaysFollowTheBoardAfterEveryStep) {
     EXPECT_GT(game.at_limit(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(GameRuns, RandomGameTest,
-                         ::testing::Values(GameRun{1, false, 0}, GameRun{2, false, 150},
-                                           GameRun{3, true, 40}, GameRun{4, false, 1}),
-                         [](const ::testing::TestParamInfo<GameRun>& info) {
-                             const GameRun& run = info.param;
+INSTANTIATE_TEST_SUITE_P(Runs, RandomGameTest,
+                         ::testing::Values(Run{1, false, 0}, Run{2, false, 150}, Run{3, true, 40},
+                                           Run{4, false, 1}),
+                         [](const ::testing::TestParamInfo<Run>& info) {
+                             const Run& run = info.param;
                              return "Seed" + std::to_string(run.seed) +
                                     (run.hide_displays ? "_Versteckt" : "") +
                                     (run.givens_after_step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <unistd.h>
@@ -10,24 +11,24 @@
 
 // A fresh temporary working directory for one test; the previous working
 // directory is restored and the folder removed afterwards.
-class WorkingFolder {
+class Arbeitsordner {
   public:
-    WorkingFolder() : before_(std::filesystem::current_path()) {
+    Arbeitsordner() : before_(std::filesystem::current_path()) {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "sudoku-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
         path_ = pattern;
         std::filesystem::current_path(path_);
     }
-    ~WorkingFolder() {
+    ~Arbeitsordner() {
         std::error_code fail;
         std::filesystem::current_path(before_, fail);
         std::filesystem::remove_all(path_, fail);
     }
     const std::filesystem::path& path() const { return path_; }
 
-    WorkingFolder(const WorkingFolder&) = delete;
-    WorkingFolder& operator=(const WorkingFolder&) = delete;
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
 
     static void write_file(const std::string& name, const std::string& bytes) {
         std::ofstream(name, std::ios::binary) << bytes;
