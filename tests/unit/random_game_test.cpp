@@ -456,18 +456,18 @@ class RandomGame {
     int at_limit_ = 0;  // clicks ignored because 26 marks were set
 };
 
-struct Run {
+struct GameRun {
     unsigned seed;
     bool hide_displays;
     int givens_after_step;  // 0 = the givens are never fixed
 };
 
-class RandomGameTest : public ::testing::TestWithParam<Run> {};
+class RandomGameTest : public ::testing::TestWithParam<GameRun> {};
 
 }  // namespace
 
 TEST_P(RandomGameTest, DisplaysFollowTheBoardAfterEveryStep) {
-    const Run run = GetParam();
+    const GameRun run = GetParam();
     RandomGame game(run.seed, run.hide_displays);
     game.play(3000, run.givens_after_step);
     // The game went deep enough to mean something: a well filled board,
@@ -479,10 +479,10 @@ TEST_P(RandomGameTest, DisplaysFollowTheBoardAfterEveryStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, RandomGameTest,
-                         ::testing::Values(Run{1, false, 0}, Run{2, false, 150}, Run{3, true, 40},
-                                           Run{4, false, 1}),
-                         [](const ::testing::TestParamInfo<Run>& info) {
-                             const Run& run = info.param;
+                         ::testing::Values(GameRun{1, false, 0}, GameRun{2, false, 150}, GameRun{3, true, 40},
+                                           GameRun{4, false, 1}),
+                         [](const ::testing::TestParamInfo<GameRun>& info) {
+                             const GameRun& run = info.param;
                              return "Seed" + std::to_string(run.seed) +
                                     (run.hide_displays ? "_Versteckt" : "") +
                                     (run.givens_after_step
