@@ -17,7 +17,7 @@ namespace self_check {
 
 bool active() {
     const char* value = std::getenv("SUDOKU_SELF_CHECK");
-    return value && std::strcmp(value, "erklaerung") == 0;
+    return value && std::strcmp(value, "explanation") == 0;
 }
 
 void install(Program& program, qtfront::QtFrontEnd& frontEnd) {

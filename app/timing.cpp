@@ -50,7 +50,7 @@ long residentKb() {
 }
 
 void give_up(const char* reason) {
-    std::fprintf(stderr, "zeitmessung: %s\n", reason);
+    std::fprintf(stderr, "timing: %s\n", reason);
     QCoreApplication::exit(3);
 }
 
@@ -86,7 +86,7 @@ long long clicked_at = 0;
 // it is drawn; then the next cell, until the three rows are full.
 void type_text(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
     if (cell > typed_cells) {
-        std::fprintf(stderr, "rss_spiel_kb %ld\n", residentKb());
+        std::fprintf(stderr, "rss_game_kb %ld\n", residentKb());
         QCoreApplication::exit(0);
         return;
     }
@@ -101,7 +101,7 @@ void type_text(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
     new NextPaint(
         widget, [&field, expected] { return field.text() == expected; },
         [&program, &frontEnd, cell, pressed_at] {
-            report("taste_bis_ziffer_ms", *pressed_at);
+            report("key_to_digit_ms", *pressed_at);
             QTimer::singleShot(
                 pause_ms, [&program, &frontEnd, cell] { type_text(program, frontEnd, cell + 1); });
         });
@@ -127,7 +127,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
     new NextPaint(
         frontEnd.window(program.main), [] { return true; },
         [&program, &frontEnd] {
-            report("main_nach_klick_ms", clicked_at);
+            report("main_after_click_ms", clicked_at);
             std::fprintf(stderr, "rss_main_kb %ld\n", residentKb());
             // As a click into cell 1 would.
             program.main.setFocus(program.main.txt_m(1));
@@ -137,7 +137,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
     new NextPaint(
         frontEnd.window(program.start), [] { return true; },
         [&program, &frontEnd] {
-            report("start_sichtbar_ms", start);
+            report("start_visible_ms", start);
             std::fprintf(stderr, "rss_start_kb %ld\n", residentKb());
             auto* button = static_cast<QPushButton*>(frontEnd.widget(program.start.cmd_start));
             clicked_at = nowNs();

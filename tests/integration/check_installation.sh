@@ -50,10 +50,10 @@ cmp -s "$source/sudoku_erkl.txt" "$prefix/share/sudoku/sudoku_erkl.txt" ||
 entry="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$entry" || fail_check "desktop-file-validate lehnt $entry ab"
 key() { sed -n "s/^$1=//p" "$entry"; }
-[ "$(schluessel Exec)" = $package ] || fail_check "Exec ist nicht $package"
-[ "$(schluessel Icon)" = "$id" ] || fail_check "Icon ist nicht $id"
-[ "$(schluessel Categories)" = "Game;LogicGame;" ] || fail_check "Categories is not Game;LogicGame;"
-[ -n "$(schluessel Name)" ] && [ -n "$(schluessel Comment)" ] || fail_check "Name or Comment is missing"
+[ "$(key Exec)" = $package ] || fail_check "Exec is not $package"
+[ "$(key Icon)" = "$id" ] || fail_check "Icon is not $id"
+[ "$(key Categories)" = "Game;LogicGame;" ] || fail_check "Categories is not Game;LogicGame;"
+[ -n "$(key Name)" ] && [ -n "$(key Comment)" ] || fail_check "Name or Comment is missing"
 
 # The icon: a 16 x 16 PNG, and an SVG that renders to the same pixels.
 png="$prefix/share/icons/hicolor/16x16/apps/$id.png"
