@@ -58,17 +58,17 @@ class FocusMark : public QFocusFrame {
     }
 
     void paintEvent(QPaintEvent*) override {
-        QPainter maler(this);
+        QPainter painter(this);
         const QRect r = rect();
-        const QColor farbe(Qt::black);
-        maler.fillRect(r.left(), r.top(), r.width(), breite, farbe);
-        maler.fillRect(r.left(), r.bottom() + 1 - breite, r.width(), breite, farbe);
-        maler.fillRect(r.left(), r.top(), breite, r.height(), farbe);
-        maler.fillRect(r.right() + 1 - breite, r.top(), breite, r.height(), farbe);
+        const QColor colour(Qt::black);
+        painter.fillRect(r.left(), r.top(), r.width(), frameWidth, colour);
+        painter.fillRect(r.left(), r.bottom() + 1 - frameWidth, r.width(), frameWidth, colour);
+        painter.fillRect(r.left(), r.top(), frameWidth, r.height(), colour);
+        painter.fillRect(r.right() + 1 - frameWidth, r.top(), frameWidth, r.height(), colour);
     }
 
   private:
-    static constexpr int breite = 3;
+    static constexpr int frameWidth = 3;
     QWidget* target_;
 };
 
