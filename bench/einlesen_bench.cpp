@@ -43,9 +43,12 @@ std::string volles_spiel() {
 }
 
 void Einlesen81Zuege(benchmark::State& state) {
-    const std::filesystem::path ordner =
-        std::filesystem::temp_directory_path() / ("sudoku-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(ordner);
+    std::string muster = (std::filesystem::temp_directory_path() / "sudoku-bench-XXXXXX").string();
+    if (!::mkdtemp(muster.data())) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::filesystem::path ordner = muster;
     const std::string name = (ordner / "spiel").string();
     std::ofstream(name + ".txt", std::ios::binary) << volles_spiel();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 
@@ -29,7 +31,17 @@ std::string lesen(const std::string& name);
 // Replaces (or creates) the file of that name with the given bytes. The
 // bytes go to a temporary file in the same directory, which is renamed over
 // the target only once it is complete: when anything fails, the target is
-// as it was and no temporary file is left. Throws toolkit::Failure.
+// as it was and no temporary file is left. A symbolic link is followed to the
+// file it leads to, which is created when it does not exist; the link stays.
+// A file that exists is replaced only when may_replace() allows it. After a
+// successful save, temporary files of killed saves older than a day are
+// removed from the folder. Throws toolkit::Failure.
 void schreiben(const std::string& name, const std::string& bytes);
+
+// Whether a save by `user` may replace an existing file of that mode and
+// owner: only a regular file of the user's own whose owner may write it (a
+// write-protected file stays, also for root, and a file of another user is
+// never turned into one of ours).
+bool may_replace(mode_t mode, uid_t owner, uid_t user);
 
 }  // namespace puzzle

@@ -1,8 +1,13 @@
 #include "screens/erklaerung.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace erklaerung {
 
@@ -50,18 +55,45 @@ std::string from_windows_1252(std::string_view bytes) {
     return text;
 }
 
+// Appends one line of the file, broken into pieces of at most max_line_chars
+// characters, after the last blank of a piece where it has one; each piece
+// ends with CR LF. Counts the lines appended.
+void append_line(std::string& result, std::string_view line, std::size_t& lines) {
+    while (true) {
+        if (++lines > max_lines) throw TooLarge();
+        // Where the piece would end: after max_line_chars characters.
+        std::size_t end = 0;
+        std::size_t chars = 0;
+        while (end < line.size() && chars < max_line_chars) {
+            ++end;
+            while (end < line.size() && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+                ++end;
+            ++chars;
+        }
+        if (end < line.size()) {
+            const std::size_t blank = line.rfind(' ', end - 1);
+            if (blank != std::string_view::npos && blank > 0) end = blank + 1;
+        }
+        result.append(line.substr(0, end));
+        result += "\r\n";
+        line.remove_prefix(end);
+        if (line.empty()) return;
+    }
+}
+
 }  // namespace
 
 std::string aufbereiten(std::string_view bytes) {
-    std::string text = is_valid_utf8(bytes) ? std::string(bytes) : from_windows_1252(bytes);
+    const std::string text = is_valid_utf8(bytes) ? std::string(bytes) : from_windows_1252(bytes);
     // A line ends at CR LF, LF or a lone CR; each line gets CR LF.
     std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    std::size_t lines = 0;
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t end = text.find_first_of("\r\n", i);
         if (end == std::string::npos) end = text.size();
-        result.append(text, i, end - i);
-        result += "\r\n";
+        append_line(result, std::string_view(text).substr(i, end - i), lines);
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
             text[end + 1] == '\n')
             ++end;
@@ -94,15 +126,61 @@ std::optional<std::filesystem::path> finden(const std::vector<std::filesystem::p
     return std::nullopt;
 }
 
+namespace {
+
+// Closes the file when reading ends, however it ends.
+class OpenFile {
+  public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    ~OpenFile() { ::close(fd_); }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
+std::optional<std::string> read_bytes(const std::filesystem::path& file_name) {
+    // Non-blocking, so that a named pipe put in the file's place after it
+    // was found cannot hang the program; what was opened must be a regular
+    // file.
+    const int fd = ::open(file_name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    const OpenFile file(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (static_cast<std::uintmax_t>(info.st_size) > max_bytes) throw TooLarge();
+
+    // One byte more than the limit tells a file that grew since fstat().
+    std::string bytes(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), max_bytes) + 1,
+                      '\0');
+    std::size_t length = 0;
+    while (true) {
+        if (length == bytes.size()) {
+            if (length > max_bytes) throw TooLarge();
+            bytes.resize(std::min(bytes.size() * 2, max_bytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + length, bytes.size() - length);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        length += static_cast<std::size_t>(n);
+    }
+    bytes.resize(length);
+    return bytes;
+}
+
 std::optional<std::string> lesen(const std::vector<std::filesystem::path>& orte) {
     const std::optional<std::filesystem::path> ort = finden(orte);
     if (!ort) return std::nullopt;
-    std::ifstream datei(*ort, std::ios::binary);
-    if (!datei) return std::nullopt;
-    std::ostringstream inhalt;
-    inhalt << datei.rdbuf();
-    if (datei.bad()) return std::nullopt;
-    return aufbereiten(inhalt.str());
+    const std::optional<std::string> bytes = read_bytes(*ort);
+    if (!bytes) return std::nullopt;
+    return aufbereiten(*bytes);
 }
 
 }  // namespace erklaerung

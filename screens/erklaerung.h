@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,24 @@
 namespace erklaerung {
 
 inline constexpr const char* dateiname = "sudoku_erkl.txt";
+
+// The largest explanation file read, in bytes: more than a hundred times the
+// size of the real text, and small enough to be shown at once.
+inline constexpr std::size_t max_bytes = 1024 * 1024;
+
+// The most lines shown, and the longest line: a line longer than that is
+// broken. Neither is reached by the real text; both keep the box quick to lay
+// out (a document of a million lines, or one line a million characters long,
+// takes seconds).
+inline constexpr std::size_t max_lines = 10000;
+inline constexpr std::size_t max_line_chars = 4000;
+
+// Thrown by lesen() and aufbereiten() for a file of more than max_bytes or
+// more than max_lines lines.
+class TooLarge : public std::runtime_error {
+  public:
+    TooLarge() : std::runtime_error("explanation file too large") {}
+};
 
 // The places where the program looks for the explanation file, in this
 // order: the bare name (the current working directory, as always), the data
@@ -26,12 +46,23 @@ std::vector<std::filesystem::path> suchorte(const std::filesystem::path& program
 std::optional<std::filesystem::path> finden(const std::vector<std::filesystem::path>& orte);
 
 // Reads the explanation file found at the first of the places (see finden()).
-// Every line, the last one included, ends with CR LF in the result. The file
+// Every line, the last one included, ends with CR LF in the result; a line
+// longer than max_line_chars characters is broken after the last blank that
+// keeps it within that length (or after exactly that many characters). The file
 // is UTF-8; a file that is not valid UTF-8 is read as Windows-1252. Empty when
-// no place holds the file or the file found cannot be read.
+// no place holds the file or the file found cannot be read or is no regular
+// file once opened. Throws TooLarge for a file of more than max_bytes, which
+// is not read at all.
 std::optional<std::string> lesen(const std::vector<std::filesystem::path>& orte = {dateiname});
 
+// The bytes of a regular file of at most max_bytes. Empty when the file cannot
+// be opened or read, or is no regular file once opened (a named pipe is
+// opened without waiting for a writer). Throws TooLarge for a larger file,
+// of which nothing is read.
+std::optional<std::string> read_bytes(const std::filesystem::path& file_name);
+
 // The text of a file's bytes as the start screen shows it (see lesen()).
+// Throws TooLarge when the text has more than max_lines lines.
 std::string aufbereiten(std::string_view bytes);
 
 }  // namespace erklaerung

@@ -140,7 +140,16 @@ void frm_sudoku_start::cmd_erkl_Click() {
     }
     // Read first, so that a missing file leaves the screen in its home state.
     // The box is emptied before, so a second opening shows the text once.
-    std::optional<std::string> text = erklaerung::lesen(erklaerung_orte);
+    std::optional<std::string> text;
+    try {
+        text = erklaerung::lesen(erklaerung_orte);
+    } catch (const erklaerung::TooLarge&) {
+        txt_Erkl.setText("");
+        application().messageBox("Die Erklärungsdatei \"" + std::string(erklaerung::dateiname) +
+                                     "\" ist zu groß, um angezeigt zu werden!",
+                                 toolkit::nur_ok, "Achtung!");
+        return;
+    }
     if (!text) {
         txt_Erkl.setText("");
         application().messageBox("Die Erklärungsdatei \"" + std::string(erklaerung::dateiname) +

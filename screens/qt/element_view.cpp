@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "screens/qt/umrechnung.h"
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
 
 namespace qtfront {
@@ -126,7 +127,7 @@ void ElementView::showContextMenu() {
     // The menu is gone before the action runs (it may open dialogs).
     if (chosen && chosen->action) {
         const std::function<void()> run = chosen->action;
-        run();
+        element_.screen().application().runUserEvent(run);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "screens/qt/programmsymbol_bild.h"
 #include "screens/qt/tasten_weiterleitung.h"
 #include "screens/qt/umrechnung.h"
+#include "screens/toolkit/application.h"
 
 namespace qtfront {
 
@@ -109,8 +110,12 @@ void ScreenWindow::applyFocus() {
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
     if (const auto special = specialKey(*event)) {
         toolkit::Element* active = screen_.activeElement();
-        const bool handled = active ? active->pressSpecialKey(*special)
-                                    : screen_.onSpecialKey && screen_.onSpecialKey(*special);
+        bool handled = true;
+        if (active)
+            handled = active->pressSpecialKey(*special);
+        else
+            screen_.application().runUserEvent(
+                [&] { handled = screen_.onSpecialKey && screen_.onSpecialKey(*special); });
         if (handled) {
             event->accept();
             return;
@@ -122,7 +127,7 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     // The window stays; the model hides or unloads the screen if it wants to.
     event->ignore();
-    screen_.closeRequested();
+    screen_.application().runUserEvent([this] { screen_.closeRequested(); });
 }
 
 QIcon fensterSymbol() {

@@ -8,6 +8,7 @@
 
 #include "screens/qt/tasten_weiterleitung.h"
 #include "screens/qt/umrechnung.h"
+#include "screens/toolkit/application.h"
 
 namespace qtfront {
 
@@ -62,18 +63,44 @@ class GefilterteTextBox : public GefiltertesFeld<QTextEdit> {
     void insertFromMimeData(const QMimeData*) override {}
 };
 
+// A free box of several lines. What a paste, a drop or a middle click
+// brings is inserted as plain text, checked here: Qt's own insertion reads
+// the first format of the data without looking whether there is one, and an
+// empty selection (no program owns it) has none.
+class FreeTextBox : public QTextEdit {
+  public:
+    using QTextEdit::QTextEdit;
+
+  protected:
+    bool canInsertFromMimeData(const QMimeData* source) const override {
+        return source && source->hasText();
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        const QString text = insertableText(source);
+        if (!text.isEmpty()) textCursor().insertText(text);
+    }
+};
+
 // The edit widget for a box: one line or several, filtered or free.
 QWidget* neuesWidget(toolkit::Element& element, QWidget* parent) {
     const bool gefiltert = static_cast<bool>(element.onKeyPress);
     if (element.multiLine()) {
         if (gefiltert) return new GefilterteTextBox(element, parent);
-        return new QTextEdit(parent);
+        return new FreeTextBox(parent);
     }
     if (gefiltert) return new GefiltertesFeld<QLineEdit>(element, parent);
     return new QLineEdit(parent);
 }
 
 }  // namespace
+
+QString insertableText(const QMimeData* source) {
+    if (!source || !source->hasText()) return {};
+    QString text = source->text();
+    text.remove(QChar(u'\0'));
+    text.truncate(maxInsertedChars);
+    return text;
+}
 
 TextBoxView::TextBoxView(toolkit::Element& element, QWidget* parent)
     : ElementView(element, neuesWidget(element, parent)),
@@ -126,7 +153,8 @@ void TextBoxView::widgetTextGeaendert() {
         applyText();
     } else {
         const std::string text = angezeigterText();
-        if (text != element().text()) element().setText(text);
+        if (text != element().text())
+            element().screen().application().runUserEvent([&] { element().setText(text); });
     }
 }
 

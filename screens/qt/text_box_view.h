@@ -2,10 +2,23 @@
 
 #include "screens/qt/element_view.h"
 
+#include <QString>
+
 class QLineEdit;
+class QMimeData;
 class QTextEdit;
 
 namespace qtfront {
+
+// The most characters one paste, drop or middle click inserts into a free
+// box of several lines: as many as a one-line box holds.
+inline constexpr qsizetype maxInsertedChars = 32767;
+
+// What a paste, drop or middle click inserts into a free box of several
+// lines: the data's plain text without NUL characters, cut to
+// maxInsertedChars; empty when the data hold no text (an empty selection
+// has no format at all).
+QString insertableText(const QMimeData* source);
 
 // A text box: a one-line edit, or a multi-line edit for a multi-line box
 // (candidate pads, the explanation box).

@@ -1,5 +1,7 @@
 #include "screens/toolkit/application.h"
 
+#include <new>
+
 namespace toolkit {
 
 Screen* Application::visibleScreen() const {
@@ -11,6 +13,14 @@ Screen* Application::visibleScreen() const {
 Element* Application::focus() const {
     Screen* screen = visibleScreen();
     return screen ? screen->activeElement() : nullptr;
+}
+
+void Application::runUserEvent(const std::function<void()>& event) {
+    try {
+        event();
+    } catch (const std::bad_alloc&) {
+        messageBox("Ein unbekannter Fehler trat auf!", nur_ok);
+    }
 }
 
 void Application::screenUnloaded() {

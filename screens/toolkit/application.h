@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ class Application {
     // Called by Screen::unload; ends the program when no screen is loaded.
     void screenUnloaded();
     bool ended() const { return ended_; }
+
+    // Runs the handlers of one user event (a click, a key press, a text
+    // typed into a box). A handler that runs out of memory is stopped and
+    // reported as an unknown failure; the program and its game go on.
+    void runUserEvent(const std::function<void()>& event);
 
     int messageBox(const std::string& text, int buttons, const std::string& title = "") {
         return platform_.messageBox(text, buttons, title);

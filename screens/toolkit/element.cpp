@@ -1,5 +1,6 @@
 #include "screens/toolkit/element.h"
 
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
 
 namespace toolkit {
@@ -169,8 +170,10 @@ bool Element::canTakeFocus() const {
 }
 
 void Element::pressKey(int code) {
-    if (onKeyPress) onKeyPress(code);
-    if (code != 0) typeCharacter(code);
+    screen_.application().runUserEvent([this, code]() mutable {
+        if (onKeyPress) onKeyPress(code);
+        if (code != 0) typeCharacter(code);
+    });
 }
 
 void Element::typeCharacter(int code) {
@@ -191,13 +194,20 @@ void Element::typeCharacter(int code) {
 }
 
 void Element::click() {
-    if (kind_ == ElementKind::CheckBox) setValue(value_ == 1 ? 0 : 1);
-    if (onClick) onClick();
+    screen_.application().runUserEvent([this] {
+        if (kind_ == ElementKind::CheckBox) setValue(value_ == 1 ? 0 : 1);
+        if (onClick) onClick();
+    });
 }
 
 bool Element::pressSpecialKey(SpecialKey key) {
-    if (onSpecialKey && onSpecialKey(key)) return true;
-    return screen_.onSpecialKey && screen_.onSpecialKey(key);
+    // A key whose handler failed counts as handled: it was meant as a shortcut.
+    bool handled = true;
+    screen_.application().runUserEvent([&] {
+        handled = (onSpecialKey && onSpecialKey(key)) ||
+                  (screen_.onSpecialKey && screen_.onSpecialKey(key));
+    });
+    return handled;
 }
 
 }  // namespace toolkit

@@ -24,6 +24,8 @@ class Arbeitsordner {
         std::filesystem::current_path(vorher_, fehler);
         std::filesystem::remove_all(pfad_, fehler);
     }
+    const std::filesystem::path& pfad() const { return pfad_; }
+
     Arbeitsordner(const Arbeitsordner&) = delete;
     Arbeitsordner& operator=(const Arbeitsordner&) = delete;
 

@@ -4,14 +4,15 @@
 #include "screens/erklaerung.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <vector>
 
+#include "arbeitsordner.h"
 #include "screens/programm.h"
 #include "screens/toolkit/scripted_platform.h"
 
@@ -37,25 +38,14 @@ namespace {
 
 // Runs the start screen in a fresh working directory of its own.
 struct ErklaerungImArbeitsordner : ::testing::Test {
-    std::filesystem::path vorher = std::filesystem::current_path();
-    std::filesystem::path ordner =
-        std::filesystem::temp_directory_path() /
-        ("sudoku-erklaerung-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    Arbeitsordner arbeitsordner;
+    const std::filesystem::path& ordner = arbeitsordner.pfad();
     std::ostringstream ausgabe;
     toolkit::ScriptedPlatform plattform{ausgabe};
     std::unique_ptr<Programm> programm = std::make_unique<Programm>(plattform);
     frm_sudoku_start& start = programm->start;
 
-    void SetUp() override {
-        std::filesystem::create_directories(ordner);
-        std::filesystem::current_path(ordner);
-        programm->starten();
-    }
-    void TearDown() override {
-        std::filesystem::current_path(vorher);
-        std::filesystem::remove_all(ordner);
-    }
+    void SetUp() override { programm->starten(); }
 };
 
 }  // namespace
@@ -152,4 +142,49 @@ TEST_F(ErklaerungImArbeitsordner, TheStartScreenShowsTheInstalledTextFromAnyDire
     EXPECT_NE(ausgabe.str().find("message \"Achtung!\" 0"), std::string::npos);
     EXPECT_EQ(start.txt_Erkl.text(), "");
     EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
+}
+
+// Limits that keep the box quick to show whatever the file holds.
+TEST(Erklaerung, ALineLongerThanTheLimitIsBrokenAfterItsLastBlankWithinIt) {
+    const std::size_t n = erklaerung::max_line_chars;
+    EXPECT_EQ(aufbereiten(std::string(n, 'x')), std::string(n, 'x') + "\r\n");
+    EXPECT_EQ(aufbereiten(std::string(n + 1, 'x')), std::string(n, 'x') + "\r\nx\r\n");
+    EXPECT_EQ(aufbereiten("a " + std::string(n, 'x')), "a \r\n" + std::string(n, 'x') + "\r\n");
+    // Characters count, not bytes, and no character is cut in two.
+    std::string umlaute;
+    for (std::size_t i = 0; i <= n; ++i) umlaute += "ä";
+    EXPECT_EQ(aufbereiten(umlaute), umlaute.substr(0, 2 * n) + "\r\nä\r\n");
+}
+
+TEST(Erklaerung, MoreLinesThanTheLimitAreTooLarge) {
+    EXPECT_EQ(aufbereiten(std::string(erklaerung::max_lines, '\n')).size(),
+              2 * erklaerung::max_lines);
+    EXPECT_THROW(aufbereiten(std::string(erklaerung::max_lines + 1, '\n')), erklaerung::TooLarge);
+}
+
+TEST(Erklaerung, AFileLargerThanTheLimitIsNotRead) {
+    Arbeitsordner ordner;
+    std::ofstream(erklaerung::dateiname, std::ios::binary) << "x";
+    std::filesystem::resize_file(erklaerung::dateiname, erklaerung::max_bytes);
+    EXPECT_EQ(erklaerung::read_bytes(erklaerung::dateiname)->size(), erklaerung::max_bytes);
+    // Sparse: nothing of it may be read, let alone copied.
+    std::filesystem::resize_file(erklaerung::dateiname, std::uintmax_t{3} << 30);
+    EXPECT_THROW(erklaerung::read_bytes(erklaerung::dateiname), erklaerung::TooLarge);
+}
+
+TEST(Erklaerung, ANamedPipeIsOpenedWithoutWaitingAndNotRead) {
+    Arbeitsordner ordner;
+    ASSERT_EQ(::mkfifo(erklaerung::dateiname, 0600), 0);
+    EXPECT_EQ(erklaerung::read_bytes(erklaerung::dateiname), std::nullopt);
+}
+
+TEST_F(ErklaerungImArbeitsordner, AFileTooLargeToShowGivesAMessageAndLeavesTheHomeState) {
+    std::ofstream(erklaerung::dateiname, std::ios::binary) << std::string(100000, '\n');
+    start.cmd_erkl.click();
+    EXPECT_EQ(ausgabe.str(),
+              "message \"Achtung!\" 0 \"Die Erklärungsdatei \\\"sudoku_erkl.txt\\\" ist zu groß, "
+              "um angezeigt zu werden!\" -> ok\n");
+    EXPECT_FALSE(start.txt_Erkl.visible());
+    EXPECT_EQ(start.cmd_erkl.text(), "Erklärung lesen");
+    EXPECT_TRUE(start.cmd_start.visible());
 }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 
@@ -104,12 +105,71 @@ TEST_F(PuzzleDatei, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(PuzzleDatei, SymbolicLinkIsWrittenThrough) {
+TEST_F(PuzzleDatei, SymbolicLinkIsWrittenThroughEvenToAFileNotThereYet) {
     Arbeitsordner::schreiben("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
     puzzle::schreiben("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
     EXPECT_EQ(Arbeitsordner::lesen("ziel.txt"), "neu");
+    // A relative link leads from its own folder.
+    fs::create_directory("unter");
+    fs::create_symlink("../neu.txt", "unter/verweis.txt");
+    puzzle::schreiben("unter/verweis.txt", "erstellt");
+    EXPECT_TRUE(fs::is_symlink("unter/verweis.txt"));
+    EXPECT_EQ(Arbeitsordner::lesen("neu.txt"), "erstellt");
+}
+
+TEST_F(PuzzleDatei, ALinkLoopIsAFailureAndTheLinksStay) {
+    fs::create_symlink("b.txt", "a.txt");
+    fs::create_symlink("a.txt", "b.txt");
+    EXPECT_EQ(fehlernummer([] { puzzle::schreiben("a.txt", "x"); }), puzzle::fehler_dateizugriff);
+    EXPECT_EQ(fs::read_symlink("a.txt"), "b.txt");
+    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{"a.txt", "b.txt"}));
+}
+
+TEST(PuzzleDateiErsetzen, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
+    EXPECT_TRUE(puzzle::may_replace(S_IFREG | 0644, 1000, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0444, 1000, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 1000));
+    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 0));  // not even for root
+    EXPECT_FALSE(puzzle::may_replace(S_IFIFO | 0666, 1000, 1000));
+}
+
+TEST_F(PuzzleDatei, AWriteProtectedFileIsNotReplaced) {
+    Arbeitsordner::schreiben("spiel.txt", "alt");
+    fs::permissions("spiel.txt",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(fehlernummer([] { puzzle::schreiben("spiel.txt", "neu"); }),
+              puzzle::fehler_dateizugriff);
+    EXPECT_EQ(Arbeitsordner::lesen("spiel.txt"), "alt");
+    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{"spiel.txt"}));
+}
+
+TEST_F(PuzzleDatei, AnotherUsersFileIsNotReplaced) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a file to another user here; the decision itself "
+                        "is tested by OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced";
+    Arbeitsordner::schreiben("spiel.txt", "fremd");
+    fs::permissions("spiel.txt", fs::perms::all);
+    ASSERT_EQ(::chown("spiel.txt", 65534, 65534), 0);
+    EXPECT_EQ(fehlernummer([] { puzzle::schreiben("spiel.txt", "neu"); }),
+              puzzle::fehler_dateizugriff);
+    EXPECT_EQ(Arbeitsordner::lesen("spiel.txt"), "fremd");
+    struct stat info {};
+    ASSERT_EQ(::stat("spiel.txt", &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+}
+
+TEST_F(PuzzleDatei, ASaveRemovesTemporaryFilesOfKilledSavesOlderThanADay) {
+    const auto vor_zwei_tagen = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    for (const char* name :
+         {".sudoku-Alt123", ".sudoku-Neu456", ".sudoku-Alt12", "sudoku-Alt789"}) {
+        Arbeitsordner::schreiben(name, "halb");
+        if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, vor_zwei_tagen);
+    }
+    puzzle::schreiben("spiel.txt", "x");
+    EXPECT_EQ(Arbeitsordner::namen(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
+                                                             "sudoku-Alt789", "spiel.txt"}));
 }
 
 TEST_F(PuzzleDatei, FailedWriteLeavesTargetAndFolderAsTheyWere) {

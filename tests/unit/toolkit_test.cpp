@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <sstream>
 
 #include "screens/toolkit/application.h"
@@ -173,4 +174,15 @@ TEST_F(ToolkitTest, HidingOrDisablingTheFocusedElementMovesTheFocusOn) {
     EXPECT_EQ(app.focus(), &screen.feld(1));
     screen.feld(2).setVisible(false);  // not focused: the focus stays
     EXPECT_EQ(app.focus(), &screen.feld(1));
+}
+
+TEST_F(ToolkitTest, AUserEventWhoseHandlerRunsOutOfMemoryIsReportedAndTheProgramGoesOn) {
+    screen.knopf.onClick = [] { throw std::bad_alloc(); };
+    EXPECT_NO_THROW(screen.knopf.click());
+    screen.feld(1).onKeyPress = [](int&) { throw std::bad_alloc(); };
+    EXPECT_NO_THROW(screen.feld(1).pressKey('5'));
+    EXPECT_EQ(screen.feld(1).text(), "");  // the key stopped with its filter
+    const std::string meldung = "message \"\" 0 \"Ein unbekannter Fehler trat auf!\" -> ok\n";
+    EXPECT_EQ(out.str(), meldung + meldung);
+    EXPECT_FALSE(app.ended());
 }
