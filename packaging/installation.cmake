@@ -3,30 +3,44 @@
 
 include(GNUInstallDirs)
 
-# The package's name; the desktop entry and the icon carry it too. Debian
-# already has a console game called "sudoku", so the package may not be
-# named after the program.
+# The package's name, which is also the installed program's name. Debian
+# already has a console game called "sudoku" that owns /usr/games/sudoku, so
+# neither may be named after the program; the build tree's program stays
+# `sudoku`.
 set(SUDOKU_PAKET sudoku-assistent)
+set(SUDOKU_PROGRAM ${SUDOKU_PAKET})
 set(SUDOKU_BETREUER "Sudoku-Team <sudoku-team@example.org>"
     CACHE STRING "Maintainer named in the Debian package")
+# One application id names the desktop entry, the icon and the software
+# centre entry. The project has no domain of its own; the default uses the
+# reserved example domain, as the maintainer's address does, and whoever
+# publishes the package sets both to a domain they control.
+set(SUDOKU_APP_ID org.example.sudoku_assistent
+    CACHE STRING "Application id (reverse domain name) of the desktop entry, icon and metainfo")
+set(SUDOKU_SCREENSHOT_URL https://example.org/sudoku-assistent/screenshots
+    CACHE STRING "Web folder that serves the screenshots of docs/ for software centres")
+
+# Games go where Debian puts games: PREFIX/games.
+set(sudoku_games_dir games)
+set(sudoku_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${SUDOKU_PAKET})
 
 # The program looks for its explanation file in the working directory, then
 # in its data folder relative to its own folder (a moved installation), then
 # in the data folder of the install prefix.
 set(sudoku_datenordner "${CMAKE_INSTALL_DATADIR}/sudoku")
-file(RELATIVE_PATH sudoku_datenordner_relativ "${CMAKE_INSTALL_FULL_BINDIR}"
+file(RELATIVE_PATH sudoku_datenordner_relativ "${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}"
      "${CMAKE_INSTALL_FULL_DATADIR}/sudoku")
 target_compile_definitions(sudoku PRIVATE
   SUDOKU_DATENORDNER="${CMAKE_INSTALL_FULL_DATADIR}/sudoku"
   SUDOKU_DATENORDNER_RELATIV="${sudoku_datenordner_relativ}"
-  SUDOKU_DESKTOP_DATEI="${SUDOKU_PAKET}")
+  SUDOKU_DESKTOP_DATEI="${SUDOKU_APP_ID}")
 
 # The icon's pictures, written at build time from the same description as
 # the window icon.
 add_executable(sudoku-symbol tools/symbol_dateien.cpp)
 target_link_libraries(sudoku-symbol PRIVATE sudoku_qt)
-set(sudoku_symbol_png ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_PAKET}.png)
-set(sudoku_symbol_svg ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_PAKET}.svg)
+set(sudoku_symbol_png ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_APP_ID}.png)
+set(sudoku_symbol_svg ${CMAKE_CURRENT_BINARY_DIR}/symbol/${SUDOKU_APP_ID}.svg)
 add_custom_command(
   OUTPUT ${sudoku_symbol_png} ${sudoku_symbol_svg}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/symbol
@@ -35,13 +49,69 @@ add_custom_command(
   COMMENT "Writing the program icon")
 add_custom_target(programmsymbol ALL DEPENDS ${sudoku_symbol_png} ${sudoku_symbol_svg})
 
-install(TARGETS sudoku RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The desktop entry, the software centre entry and the manual pages, with
+# the names, paths and version of this build filled in; the manual pages and
+# the changelog compressed as Debian wants them (gzip -9n: no name, no time).
+set(SUDOKU_DATA_FOLDER_FULL ${CMAKE_INSTALL_FULL_DATADIR}/sudoku)
+set(SUDOKU_DOC_FOLDER_FULL ${CMAKE_INSTALL_PREFIX}/${sudoku_doc_dir})
+set(sudoku_package_files ${CMAKE_CURRENT_BINARY_DIR}/package-files)
+configure_file(packaging/desktop-entry.desktop.in
+               ${sudoku_package_files}/${SUDOKU_APP_ID}.desktop @ONLY)
+configure_file(packaging/metainfo.xml.in
+               ${sudoku_package_files}/${SUDOKU_APP_ID}.metainfo.xml @ONLY)
+find_program(SUDOKU_GZIP gzip REQUIRED)
+set(sudoku_compressed)
+foreach(lang de en)
+  configure_file(man/${lang}/${SUDOKU_PROGRAM}.6.in
+                 ${sudoku_package_files}/man/${lang}/${SUDOKU_PROGRAM}.6 @ONLY)
+endforeach()
+foreach(item man/de/${SUDOKU_PROGRAM}.6 man/en/${SUDOKU_PROGRAM}.6 changelog)
+  if(item STREQUAL changelog)
+    set(source ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog)
+  else()
+    set(source ${sudoku_package_files}/${item})
+  endif()
+  set(compressed ${sudoku_package_files}/gz/${item})
+  get_filename_component(compressed_dir ${compressed} DIRECTORY)
+  add_custom_command(
+    OUTPUT ${compressed}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${compressed_dir}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${compressed}
+    COMMAND ${SUDOKU_GZIP} -9nf ${compressed}
+    DEPENDS ${source}
+    VERBATIM)
+  list(APPEND sudoku_compressed ${compressed}.gz)
+endforeach()
+add_custom_target(package_files ALL DEPENDS ${sudoku_compressed})
+
+# The build tree's program is `sudoku`; installed it takes the package's
+# name. A stripped installation (CPack, `cmake --install --strip`) also
+# loses the compiler's version notes, as Debian's own packages do.
+install(TARGETS sudoku RUNTIME DESTINATION ${sudoku_games_dir})
+install(CODE "
+  set(installed \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/${SUDOKU_PROGRAM}\")
+  file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}/sudoku\" \"\${installed}\")
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\${installed}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(FILES sudoku_erkl.txt DESTINATION ${sudoku_datenordner})
-install(FILES packaging/${SUDOKU_PAKET}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${sudoku_package_files}/${SUDOKU_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${sudoku_package_files}/${SUDOKU_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${sudoku_symbol_png}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/16x16/apps)
 install(FILES ${sudoku_symbol_svg}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${sudoku_package_files}/gz/man/en/${SUDOKU_PROGRAM}.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${sudoku_package_files}/gz/man/de/${SUDOKU_PROGRAM}.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
+install(FILES ${sudoku_package_files}/gz/changelog.gz packaging/copyright
+        DESTINATION ${sudoku_doc_dir})
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${SUDOKU_PAKET})
 
 # The Debian package. It always installs under /usr; configure the build
 # with -DCMAKE_INSTALL_PREFIX=/usr so that the data folder compiled into the
@@ -56,9 +126,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SUDOKU_BETREUER}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries and the C++ runtime as dpkg-shlibdeps finds them in the
-# program; the fonts that stand in for the layout's Windows fonts; Qt's
-# German texts (context menus, dialogs).
+# The Qt libraries, the C++ runtime and every other shared library as
+# dpkg-shlibdeps finds them in the program; the fonts that stand in for the
+# layout's Windows fonts and Qt's German translations, which the program
+# loads but does not link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-liberation, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -33,6 +33,7 @@ frm_sudoku_druck::frm_sudoku_druck(Programm& programm)
       cmd_zurueck(*this, ElementKind::Button, "cmd_zurueck"),
       programm_(programm) {
     setCaption("Drucken");
+    setAccessibleName("Sudoku – Drucken");
     setClientSize(9765, 8055);
     setBackColor(farben::hintergrund);
 

@@ -211,6 +211,29 @@ void frm_sudoku_main::layout_anlegen() {
     cmd_neustart.onClick = [this] { cmd_neustart_Click(); };
     cmd_druck.onClick = [this] { cmd_druck_Click(); };
     cmd_exit.onClick = [this] { cmd_exit_Click(); };
+
+    nameForScreenReaders();
+}
+
+void frm_sudoku_main::nameForScreenReaders() {
+    setAccessibleName("Sudoku – Spielfeld");
+    for (int k = 1; k <= 81; ++k) {
+        // Element k of each array: row a and column b of its board, or
+        // digit b of row, column or square a of its check display.
+        const std::string a = std::to_string((k - 1) / 9 + 1);
+        const std::string b = std::to_string((k - 1) % 9 + 1);
+        const std::string place = "Zeile " + a + ", Spalte " + b;
+        txt_m(k).setAccessibleName(place);
+        txt_c(k).setAccessibleName("Kandidaten " + place);
+        lbl_c(k).setAccessibleName("Letzte Eingabe und Markierung " + place);
+        lbl_w(k).setAccessibleName("Offene Ziffer " + b + " in Zeile " + a);
+        lbl_s(k).setAccessibleName("Offene Ziffer " + b + " in Spalte " + a);
+        lbl_q(k).setAccessibleName("Offene Ziffer " + b + " im Quadrat " + a);
+    }
+    lbl_erkl(1).setAccessibleName("Buchstabe der markierten letzten Eingabe");
+    lbl_erkl(2).setAccessibleName("Ziffer der markierten letzten Eingabe");
+    lbl_erkl(4).setAccessibleName("Eingegebene Ziffern: Vorgaben, vor dem Festlegen alle");
+    lbl_erkl(5).setAccessibleName("Eingegebene Ziffern: eigene");
 }
 
 void frm_sudoku_main::cmd_ans_aend_Click() {

@@ -77,6 +77,9 @@ class frm_sudoku_main : public toolkit::Screen, public brett_zustand {
 
   private:
     void layout_anlegen();
+    // Names for a screen reader: where each cell stands, what each check
+    // display counts.
+    void nameForScreenReaders();
     // The numeric value of cell k's text, as the conflict check compares it.
     double zellwert(int k);
 

@@ -27,6 +27,7 @@ frm_sudoku_start::frm_sudoku_start(Programm& programm)
       txt_Erkl(*this, ElementKind::TextBox, "txt_Erkl"),
       programm_(programm) {
     setCaption("Form1");
+    setAccessibleName("Sudoku – Start");
     setClientSize(10545, 8865);
     setBackColor(farben::hintergrund);
 

@@ -17,7 +17,7 @@ packages=(
   fonts-urw-base35 fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick openbox
   clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils librsvg2-bin
+  dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
   gcovr
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its

@@ -1,9 +1,13 @@
 #include "screens/qt/element_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFocusFrame>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,6 +72,59 @@ class FocusMark : public QFocusFrame {
     QWidget* target_;
 };
 
+// What a screen reader meets in a board cell or a check-display label: the
+// name the model gives it ("Zeile 3, Spalte 5"), and as its value what it
+// shows, "leer" when it shows nothing. Qt's own interfaces would read a
+// label's name in place of its caption and give an empty cell no value.
+// The text interface reads the shown text; the model alone writes it.
+class NamedElementAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    NamedElementAccessible(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = !lineEdit() || lineEdit()->isReadOnly();
+        s.editable = !s.readOnly;
+        return s;
+    }
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Value) return shown().isEmpty() ? QStringLiteral("leer") : shown();
+        return QAccessibleWidget::text(type);
+    }
+
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return lineEdit() ? lineEdit()->cursorPosition() : 0; }
+    void setCursorPosition(int position) override {
+        if (lineEdit()) lineEdit()->setCursorPosition(position);
+    }
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QLineEdit* lineEdit() const { return qobject_cast<QLineEdit*>(widget()); }
+    QString shown() const {
+        if (const QLineEdit* edit = lineEdit()) return edit->text();
+        if (const auto* label = qobject_cast<QLabel*>(widget())) return label->text();
+        return {};
+    }
+};
+
 }  // namespace
 
 ElementView::ElementView(toolkit::Element& element, QWidget* widget)
@@ -81,6 +138,19 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
         widget_->setFocusPolicy(Qt::NoFocus);
     else
         widget_->setFocusPolicy(Qt::StrongFocus);
+    if (!element_.accessibleName().empty()) {
+        widget_->setAccessibleName(anzeigeText(element_.accessibleName()));
+        // A named label or one-line box tells its text as its value. The
+        // interface registered for the widget is the one Qt hands out for
+        // it from now on, and is deleted with the widget.
+        using toolkit::ElementKind;
+        if (element_.kind() == ElementKind::Label)
+            QAccessible::registerAccessibleInterface(
+                new NamedElementAccessible(widget_, QAccessible::StaticText));
+        else if (element_.kind() == ElementKind::TextBox && !element_.multiLine())
+            QAccessible::registerAccessibleInterface(
+                new NamedElementAccessible(widget_, QAccessible::EditableText));
+    }
     // Text boxes and the grid show where the keyboard focus stands.
     if (widget_->focusPolicy() != Qt::NoFocus &&
         (element_.kind() == toolkit::ElementKind::TextBox ||

@@ -16,6 +16,7 @@ namespace qtfront {
 ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
     setObjectName(QString::fromStdString(screen_.name()));
     setWindowTitle(anzeigeText(screen_.caption()));
+    if (!screen_.accessibleName().empty()) setAccessibleName(anzeigeText(screen_.accessibleName()));
     if (const auto& c = screen_.backColor()) {
         QPalette p = palette();
         p.setColor(QPalette::Window, QColor(c->r, c->g, c->b));

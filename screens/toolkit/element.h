@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "screens/toolkit/shortcuts.h"
@@ -117,6 +118,11 @@ class Element {
     // Position in the screen's keyboard focus order; -1 = not in it.
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int tabIndex) { tabIndex_ = tabIndex; }
+    // What a screen reader calls the element ("Zeile 3, Spalte 5"); empty:
+    // the toolkit's own name, a label's caption for instance. Set with the
+    // layout; a front end reads it once.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
     // Whether the element can take the input focus now.
     bool canTakeFocus() const;
 
@@ -166,6 +172,7 @@ class Element {
     bool verticalScrollBar_ = false;
     int maxLength_ = 0;
     int tabIndex_ = -1;
+    std::string accessibleName_;
     ElementObserver* observer_ = nullptr;
 };
 

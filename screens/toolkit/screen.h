@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "screens/toolkit/element.h"
@@ -42,6 +43,10 @@ class Screen {
     // Whether the window carries the program's small icon.
     bool hasIcon() const { return hasIcon_; }
     void setHasIcon(bool hasIcon) { hasIcon_ = hasIcon; }
+    // What a screen reader calls the window: the screen's purpose, where the
+    // title bar only reads "Form1". Set with the layout; read once.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
 
     bool loaded() const { return loaded_; }
     bool visible() const { return visible_; }
@@ -91,6 +96,7 @@ class Screen {
     int clientWidth_ = 0, clientHeight_ = 0;
     std::optional<Rgb> backColor_;
     bool hasIcon_ = false;
+    std::string accessibleName_;
     bool loaded_ = false;
     bool visible_ = false;
     std::vector<Element*> elements_;

@@ -10,10 +10,12 @@ ziel=$(mktemp -d)
 trap 'rm -rf "$ziel"' EXIT
 cmake --install "$bau" --prefix "$ziel/verschoben" >/dev/null
 # Only what the user needs: no test or build tools.
-ausser=$(cd "$ziel/verschoben" && find . -type f | sort | grep -v -x -e ./bin/sudoku \
-  -e ./share/sudoku/sudoku_erkl.txt -e ./share/applications/sudoku-assistent.desktop \
-  -e ./share/icons/hicolor/16x16/apps/sudoku-assistent.png \
-  -e ./share/icons/hicolor/scalable/apps/sudoku-assistent.svg || true)
+ausser=$(cd "$ziel/verschoben" && find . -type f | sort | grep -v -x -e ./games/sudoku-assistent \
+  -e ./share/sudoku/sudoku_erkl.txt -e './share/applications/[a-z._]*\.desktop' \
+  -e './share/metainfo/[a-z._]*\.metainfo\.xml' -e './share/icons/hicolor/16x16/apps/[a-z._]*\.png' \
+  -e './share/icons/hicolor/scalable/apps/[a-z._]*\.svg' -e ./share/man/man6/sudoku-assistent.6.gz \
+  -e ./share/man/de/man6/sudoku-assistent.6.gz -e ./share/doc/sudoku-assistent/changelog.gz \
+  -e ./share/doc/sudoku-assistent/copyright -e ./share/lintian/overrides/sudoku-assistent || true)
 if [ -n "$ausser" ]; then
   echo "FEHLER: unerwartet installiert: $ausser" >&2
   exit 1

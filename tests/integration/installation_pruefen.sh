@@ -6,6 +6,8 @@
 #   - desktop-file-validate accepts the desktop entry, whose program and
 #     icon are installed;
 #   - the 16 x 16 icon and the SVG icon show the same pixels;
+#   - the software centre entry, the manual pages, the changelog and the
+#     copyright file (check_metadata.sh);
 #   - the installed program, started from an unrelated directory on the
 #     offscreen platform, shows its explanation text (its self-check, see
 #     app/selbstpruefung.h), and one in the working directory takes
@@ -19,38 +21,42 @@ quelle="$(cd "$(dirname "$0")/../.." && pwd)"
 prefix="$1"
 verschoben="${2:-}"
 paket=sudoku-assistent
+programm=games/sudoku-assistent
+# The application id that names the desktop entry, the icon and the
+# software centre entry.
+id=$(basename "$(grep -l "<binary>$paket</binary>" "$prefix"/share/metainfo/*.metainfo.xml | head -n 1)" .metainfo.xml)
 
 fehler=0
 scheitern() { echo "FEHLER: $*" >&2; fehler=1; }
 
 # The files, in their standard places.
 dateien=(
-  bin/sudoku
+  $programm
   share/sudoku/sudoku_erkl.txt
-  share/applications/$paket.desktop
-  share/icons/hicolor/16x16/apps/$paket.png
-  share/icons/hicolor/scalable/apps/$paket.svg
+  share/applications/$id.desktop
+  share/icons/hicolor/16x16/apps/$id.png
+  share/icons/hicolor/scalable/apps/$id.svg
 )
 for d in "${dateien[@]}"; do
   [ -f "$prefix/$d" ] || scheitern "$prefix/$d fehlt"
 done
 [ $fehler -eq 0 ] || exit 1
-[ -x "$prefix/bin/sudoku" ] || scheitern "$prefix/bin/sudoku ist nicht ausführbar"
+[ -x "$prefix/$programm" ] || scheitern "$prefix/$programm ist nicht ausführbar"
 cmp -s "$quelle/sudoku_erkl.txt" "$prefix/share/sudoku/sudoku_erkl.txt" ||
   scheitern "die installierte Erklärung weicht von sudoku_erkl.txt ab"
 
 # The desktop entry.
-eintrag="$prefix/share/applications/$paket.desktop"
+eintrag="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$eintrag" || scheitern "desktop-file-validate lehnt $eintrag ab"
 schluessel() { sed -n "s/^$1=//p" "$eintrag"; }
-[ "$(schluessel Exec)" = sudoku ] || scheitern "Exec ist nicht sudoku"
-[ "$(schluessel Icon)" = $paket ] || scheitern "Icon ist nicht $paket"
+[ "$(schluessel Exec)" = $paket ] || scheitern "Exec ist nicht $paket"
+[ "$(schluessel Icon)" = "$id" ] || scheitern "Icon ist nicht $id"
 [ "$(schluessel Categories)" = "Game;LogicGame;" ] || scheitern "Categories ist nicht Game;LogicGame;"
 [ -n "$(schluessel Name)" ] && [ -n "$(schluessel Comment)" ] || scheitern "Name oder Comment fehlt"
 
 # The icon: a 16 x 16 PNG, and an SVG that renders to the same pixels.
-png="$prefix/share/icons/hicolor/16x16/apps/$paket.png"
-svg="$prefix/share/icons/hicolor/scalable/apps/$paket.svg"
+png="$prefix/share/icons/hicolor/16x16/apps/$id.png"
+svg="$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 file -b "$png" | grep -q '^PNG image data, 16 x 16,' || scheitern "$png ist kein 16x16-PNG"
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
@@ -67,7 +73,7 @@ fi
 erklaerung_zeigen() {
   (cd "$arbeit/anderswo" &&
     SUDOKU_SELBSTPRUEFUNG=erklaerung QT_QPA_PLATFORM=offscreen \
-      timeout 60 "$prefix/bin/sudoku" 2>"$arbeit/fehler.txt")
+      timeout 60 "$prefix/$programm" 2>"$arbeit/fehler.txt")
 }
 mkdir "$arbeit/anderswo"
 if erklaerung_zeigen >"$arbeit/gezeigt.txt"; then
@@ -89,6 +95,8 @@ fi
 if [ "$verschoben" = --verschoben ]; then
   cp "$quelle/sudoku_erkl.txt" "$erklaerung"
 fi
+
+"$(dirname "$0")/check_metadata.sh" "$prefix" || fehler=1
 
 if [ $fehler -ne 0 ]; then
   echo "Installation unter $prefix: fehlerhaft" >&2

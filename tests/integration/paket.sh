@@ -1,78 +1,103 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, end to end:
-#   1. builds the program for the prefix /usr (in build-paket/, optimised
-#      as the normal build; CPack strips it) and the package with CPack;
-#   2. checks its control data (name, section, maintainer, the Qt libraries
-#      and the fonts among the dependencies) and that it holds exactly the
-#      files a user needs;
-#   3. unpacks it into a fresh root with dpkg -x and checks that
+#   1. builds it (scripts/build-package.sh, in build-paket/);
+#   2. lintian, Debian's own checker, must report no error and no warning
+#      (the overrides, each with its reason, are in packaging/lintian-overrides);
+#   3. checks its control data (name, section, the version of
+#      packaging/changelog, the fonts and Qt's translations among the
+#      dependencies, and for every shared library the program needs the
+#      package that holds it) and that it holds exactly the files a user
+#      needs; the root's LICENSE is the GPL 3 text Debian ships;
+#   4. unpacks it into a fresh root with dpkg -x and checks that
 #      installation, which is not where the program was built for;
-#   4. as root with apt: installs it with apt-get, checks the installation
+#   5. as root with apt: installs it with apt-get, checks the installation
 #      under /usr and removes the package again. Skipped when the package
 #      was installed already, so that a developer's own installation stays.
-# The checks of an installation are in installation_pruefen.sh.
+# The checks of an installation are in installation_pruefen.sh and
+# check_metadata.sh.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-hier=tests/integration
-paket=sudoku-assistent
-bau=build-paket
+here=tests/integration
+package=sudoku-assistent
+program=usr/games/$package
 
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DSUDOKU_TESTS=OFF \
-  >/dev/null
-cmake --build "$bau" -j2 --target sudoku programmsymbol >/dev/null
-rm -f "$bau"/${paket}_*.deb
-(cd "$bau" && cpack -G DEB >/dev/null)
-deb=$(ls "$bau"/${paket}_*.deb)
-echo "Paket: $deb"
+deb=$(scripts/build-package.sh build-paket)
+echo "Package: $deb"
 
-fehler=0
-scheitern() { echo "FEHLER: $*" >&2; fehler=1; }
+failed=0
+fail() { echo "ERROR: $*" >&2; failed=1; }
+
+lintian --info --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 # Control data.
-feld() { dpkg-deb -f "$deb" "$1"; }
-[ "$(feld Package)" = $paket ] || scheitern "Package ist $(feld Package)"
-[ "$(feld Section)" = games ] || scheitern "Section ist $(feld Section)"
-[ -n "$(feld Maintainer)" ] || scheitern "kein Maintainer"
-feld Description | grep -q 'Sudoku' || scheitern "keine Beschreibung"
-abhaengig=$(feld Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-urw-base35 fonts-liberation \
-  qt6-translations-l10n; do
-  echo "$abhaengig" | grep -Eq "(^|, )$p( |,|$)" || scheitern "$p fehlt in Depends: $abhaengig"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = $package ] || fail "Package is $(field Package)"
+[ "$(field Section)" = games ] || fail "Section is $(field Section)"
+[ "$(field Version)" = "$(dpkg-parsechangelog -l packaging/changelog -S Version)" ] ||
+  fail "Version $(field Version) is not the one of packaging/changelog"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+grep -q Sudoku <<<"$(field Description)" || fail "no Description"
+depends=$(field Depends)
+depends_names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/^ *//; s/ .*//')
+# Whether Depends names package $1 (with or without a version).
+depends_on() { grep -Fxq "$1" <<<"$depends_names"; }
+for p in fonts-urw-base35 fonts-liberation qt6-translations-l10n; do
+  depends_on "$p" || fail "$p missing from Depends: $depends"
 done
 
 # Exactly the files a user needs, under /usr.
-erwartet=$(printf '%s\n' ./usr/bin/sudoku ./usr/share/applications/$paket.desktop \
-  ./usr/share/icons/hicolor/16x16/apps/$paket.png \
-  ./usr/share/icons/hicolor/scalable/apps/$paket.svg ./usr/share/sudoku/sudoku_erkl.txt)
-enthalten=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)
-[ "$enthalten" = "$erwartet" ] || scheitern "das Paket enthält:
-$enthalten"
+expected=$(printf '%s\n' ./$program ./usr/share/sudoku/sudoku_erkl.txt \
+  ./usr/share/doc/$package/changelog.gz ./usr/share/doc/$package/copyright \
+  ./usr/share/lintian/overrides/$package \
+  ./usr/share/man/de/man6/$package.6.gz ./usr/share/man/man6/$package.6.gz | sort)
+contents=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' |
+  grep -v -e '^\./usr/share/applications/' -e '^\./usr/share/icons/' -e '^\./usr/share/metainfo/' |
+  sort)
+[ "$contents" = "$expected" ] || fail "the package holds:
+$contents"
+cmp -s LICENSE /usr/share/common-licenses/GPL-3 || fail "LICENSE is not the GPL 3 text"
 
 # Unpacked into a fresh root.
-wurzel=$(mktemp -d)
-trap 'rm -rf "$wurzel"' EXIT
-dpkg -x "$deb" "$wurzel"
-"$hier/installation_pruefen.sh" "$wurzel/usr" --verschoben || fehler=1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+# Every shared library the program needs comes from a package it depends on.
+for library in $(objdump -p "$root/$program" | awk '$1 == "NEEDED" { print $2 }'); do
+  path=$(/sbin/ldconfig -p | awk -v l="$library" '$1 == l { print $NF; exit }')
+  # dpkg knows a file by the path its package installed it under, which
+  # is either the linker's path or the one the link leads to.
+  owner=""
+  for p in "$path" "$(readlink -f "$path")"; do
+    [ -n "$owner" ] || owner=$(dpkg -S "$p" 2>/dev/null | sed -n '1s/:.*//p') || true
+  done
+  if [ -z "$owner" ]; then
+    fail "no package holds $library"
+  elif ! depends_on "$owner"; then
+    fail "$library comes from $owner, which is missing from Depends: $depends"
+  fi
+done
+"$here/installation_pruefen.sh" "$root/usr" --verschoben || failed=1
 
 # Installed on this machine.
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
-  echo "Installation mit apt-get übersprungen: nur als root"
-elif dpkg-query -W -f='${Status}' $paket 2>/dev/null | grep -q "install ok installed"; then
-  echo "Installation mit apt-get übersprungen: $paket ist schon installiert"
+  echo "Installation with apt-get skipped: root only"
+elif dpkg-query -W -f='${Status}' $package 2>/dev/null | grep -q "install ok installed"; then
+  echo "Installation with apt-get skipped: $package is installed already"
 else
-  trap 'dpkg --purge $paket >/dev/null || true; rm -rf "$wurzel"' EXIT
+  trap 'dpkg --purge $package >/dev/null || true; rm -rf "$root"' EXIT
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
-  for d in /usr/bin/sudoku /usr/share/sudoku/sudoku_erkl.txt; do
-    dpkg -L $paket | grep -qx "$d" || scheitern "dpkg -L $paket nennt $d nicht"
+  for f in /$program /usr/share/sudoku/sudoku_erkl.txt /usr/share/man/de/man6/$package.6.gz; do
+    dpkg -L $package | grep -qx "$f" || fail "dpkg -L $package does not list $f"
   done
-  "$hier/installation_pruefen.sh" /usr || fehler=1
-  dpkg --purge $paket >/dev/null
-  [ ! -e /usr/bin/sudoku ] || scheitern "/usr/bin/sudoku bleibt nach dem Entfernen"
-  trap 'rm -rf "$wurzel"' EXIT
+  "$here/installation_pruefen.sh" /usr || failed=1
+  dpkg --purge $package >/dev/null
+  [ ! -e /$program ] || fail "/$program stays after the package is removed"
+  trap 'rm -rf "$root"' EXIT
 fi
 
-if [ $fehler -ne 0 ]; then
-  echo "Debian-Paket: fehlerhaft" >&2
+if [ $failed -ne 0 ]; then
+  echo "Debian package: faulty" >&2
   exit 1
 fi
-echo "Debian-Paket: geprüft"
+echo "Debian package: checked"

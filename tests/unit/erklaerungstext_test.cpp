@@ -48,3 +48,41 @@ TEST(Erklaerungstext, NenntJedeBeschriftungDerKnoepfeUndKontrollkaestchen) {
         EXPECT_NE(text.find(b), std::string::npos) << b;
     }
 }
+
+// The explanation box uses a proportional font: blanks line up nothing there.
+TEST(ExplanationText, AlignsNothingWithBlanks) {
+    std::istringstream text(erklaerungstext());
+    std::string line;
+    for (int number = 1; std::getline(text, line); ++number) {
+        EXPECT_TRUE(line.empty() || line.front() != ' ') << "indented line " << number;
+        EXPECT_EQ(line.find("  "), std::string::npos) << "two blanks in line " << number;
+    }
+}
+
+TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
+    const std::string text = erklaerungstext();
+    for (const char* key : {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E",
+                            "Strg+H", "Strg+S"})
+        EXPECT_NE(text.find(key), std::string::npos) << key;
+
+    std::ostringstream output;
+    toolkit::ScriptedPlatform platform(output);
+    auto programm = std::make_unique<Programm>(platform);
+    std::function<void(const std::vector<toolkit::MenuItem>&)> namesEach =
+        [&](const std::vector<toolkit::MenuItem>& menu) {
+            for (const toolkit::MenuItem& item : menu) {
+                if (!item.separator()) {
+                    EXPECT_NE(text.find(item.text), std::string::npos) << item.text;
+                }
+                namesEach(item.submenu);
+            }
+        };
+    int menus = 0;
+    for (toolkit::Screen* screen : programm->app.screens())
+        for (toolkit::Element* e : screen->elements())
+            if (!e->contextMenu.empty()) {
+                ++menus;
+                namesEach(e->contextMenu);
+            }
+    EXPECT_GT(menus, 0) << "no right-click menu found";
+}

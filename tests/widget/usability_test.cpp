@@ -3,6 +3,7 @@
 // German, a focus mark seen on every colour, no stray selection, the
 // program's icon on every window, and names for a screen reader.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -48,6 +49,9 @@ class UsabilityTest : public ProgrammTest {
              {QPoint(1, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 1), QPoint(w / 2, h - 3)})
             if (contrast(image.pixelColor(point), background) < 3) return false;
         return true;
+    }
+    QString accessibleName(const toolkit::Element& e) {
+        return QAccessible::queryAccessibleInterface(p->widget(e))->text(QAccessible::Name);
     }
     static QColor colour(const toolkit::Element& e) {
         return QColor(e.backColor()->r, e.backColor()->g, e.backColor()->b);
@@ -115,6 +119,51 @@ class UsabilityTest : public ProgrammTest {
         const QImage icon = qtfront::fensterSymbol().pixmap(16).toImage();
         for (const toolkit::Screen* screen : p->programm->app.screens())
             QCOMPARE(p->fenster(*screen)->windowIcon().pixmap(16).toImage(), icon);
+    }
+
+    void aBoardCellTellsItsPlaceAndItsDigit() {
+        QAccessibleInterface* cell =
+            QAccessible::queryAccessibleInterface(p->widget(main().txt_m(23)));
+        QCOMPARE(cell->text(QAccessible::Name), QString("Zeile 3, Spalte 5"));
+        QCOMPARE(cell->text(QAccessible::Value), QString("leer"));
+        inZelle(23, "5");
+        QCOMPARE(cell->text(QAccessible::Value), QString("5"));
+    }
+
+    void aCandidatePadTellsItsCell() {
+        QCOMPARE(accessibleName(main().txt_c(81)), QString("Kandidaten Zeile 9, Spalte 9"));
+    }
+
+    void everyCheckDisplayLabelHasANameOfItsOwn() {
+        QSet<QString> names;
+        for (toolkit::ElementArray* display :
+             {&main().lbl_c, &main().lbl_w, &main().lbl_s, &main().lbl_q})
+            for (int k = 1; k <= 81; ++k) names.insert(accessibleName((*display)(k)));
+        for (int i : {1, 2, 4, 5}) names.insert(accessibleName(main().lbl_erkl(i)));
+        names.remove(QString());
+        QCOMPARE(names.size(), 4 * 81 + 4);
+    }
+
+    void aCheckDisplayLabelTellsWhatItCountsAndShows() {
+        // The square display is not in cell order: slot 10 is digit 1 of square 2.
+        QCOMPARE(accessibleName(main().lbl_q(10)), QString("Offene Ziffer 1 im Quadrat 2"));
+        QAccessibleInterface* slot =
+            QAccessible::queryAccessibleInterface(p->widget(main().lbl_w(23)));
+        QCOMPARE(slot->text(QAccessible::Value), QString("5"));
+        inZelle(23, "5");  // row 3: its 5 is no longer open
+        QCOMPARE(slot->text(QAccessible::Value), QString("leer"));
+    }
+
+    void aWindowTellsItsScreensPurpose() {
+        p->klicken(main().cmd_druck);
+        const QStringList expected{"Sudoku – Start", "Sudoku – Spielfeld", "Sudoku – Drucken"};
+        QStringList names;
+        for (const toolkit::Screen* screen :
+             std::initializer_list<const toolkit::Screen*>{&start(), &main(), &druck()})
+            names << QAccessible::queryAccessibleInterface(p->fenster(*screen))
+                         ->text(QAccessible::Name);
+        QCOMPARE(names, expected);
+        QCOMPARE(p->fenster(main())->windowTitle(), QString("Form1"));
     }
 };
 
