@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program sudoku: the three screens on the Qt front end.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to read a puzzle file of 81 moves on the headless platform: the file
 // is opened and parsed, and every move is replayed through the digit entry
 // with its conflict check, move records and check displays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game on the headless platform: the solution of a real puzzle typed
 // key by key from cell 1 (each key through the cell's key filter, which moves
 // the focus on), every move taken back again; and the restart of a full board.

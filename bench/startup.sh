@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Figures of the program as a user meets them, under a virtual X server,
 # each the median of several runs (default 5):
 #   - launch to the start screen drawn,

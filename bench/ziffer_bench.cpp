@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long one digit takes from the key press to the last display update,
 // on the headless platform: an accepted digit (conflict check, move record,
 // row, column, square, candidate and last-entry displays, count panel), a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the main screen and initialising the check displays.
 
 #include "board/zellen.h"

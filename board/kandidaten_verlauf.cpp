@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The candidate history view: lists the saved candidate texts of the first
 // five moves in the enlarged txt_test box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell marks: the letters "a" to "z" set on the last-entry display.
 
 #include "screens/programm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Digit entry: the key filter of the board cells, the change handling and the
 // conflict check against row, column and square.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Move recording and the check displays: row, column and square displays,
 // candidate pads, the last-entry display and the count panel.
 

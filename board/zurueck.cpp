@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo: takes back the last move, one move per click, down to the givens.
 
 #include "screens/programm.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots under a virtual X server: the start screen,
 # the main screen during a game (givens typed in and fixed, a few own
 # digits), and the print screen of that game with its header fields filled.

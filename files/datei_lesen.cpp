@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a puzzle file: bounded, line ends removed, errors sorted into the
 // failure numbers the reader tells apart.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a puzzle file so that an existing file is never lost: the new
 // content goes to a temporary file beside the target, which replaces the
 // target only when it is complete.

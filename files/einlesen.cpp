@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Datei einlesen" / "Vorgabe beenden": reading a puzzle file by replaying its
 // moves through the digit entry, and fixing the givens typed by hand.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a game as a one-line puzzle file.
 
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a puzzle file, read through the real
 // main screen on the headless platform, which answers every box. What the
 // read leaves behind is saved, and read over once more when the button still

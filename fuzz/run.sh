@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the puzzle reader's libFuzzer target with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs it from the checked-in seed corpus for
 # a bounded time (seconds, default 60), half of it with long inputs. Fails

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restart: empties the board and every record of the game for a new puzzle.
 
 #include "screens/programm.h"

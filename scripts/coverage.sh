@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds with coverage instrumentation, runs every test and prints the line
 # coverage of the game logic (board/), the puzzle files (files/) and the
 # screens (screens/, with the toolkit), and of the Qt front end on its own.

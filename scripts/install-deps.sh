@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the program, its tests, its benchmarks, its
 # fuzzer, its coverage report and its Debian package need. Installs only what
 # is missing; runs apt-get through sudo when not root.

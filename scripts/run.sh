@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the program. It runs in the
 # repository's root folder, where it finds its explanation text
 # sudoku_erkl.txt; puzzle files are saved there too.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one scenario script through the driver and compares its output with
 # the expected output beside it. Variables: DRIVER, SCRIPT, WORKDIR.
 #

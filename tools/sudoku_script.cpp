@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sudoku-script: runs the program's screens headless from a scenario script
 // (a file named as the argument, or standard input) and prints what a user
 // would see.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes the program's icon as the pictures that are installed,
 //   sudoku-symbol PNG-FILE SVG-FILE
 // both from the one description in screens/programmsymbol.h.

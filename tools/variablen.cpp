@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen variables and arrays that a scenario can print.
 
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default printer through CUPS. Qt finds the printer and its page
 // format; the job itself goes to CUPS directly, because Qt's CUPS print
 // engine drops the answer of the job submission: a printer that refuses the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/qt/text_box_view.h"
 
 #include <QInputMethodEvent>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing end to end. A private CUPS server gets Debian's virtual PDF
 # printer cups-pdf as its default printer (privater_cups.sh). The program's
 # screens on the real Qt platform (offscreen, test driver druck_cups_test)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's side of the printing integration test: the real screens on
 // the real Qt platform, printing to the system's default printer. Run by
 // tests/integration/druck_cups.sh, which makes a virtual PDF printer the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a fresh prefix with `cmake --install` and checks it
 # there (installation_pruefen.sh). The prefix is not the one the program was
 # built for, so this also shows that a moved installation finds its

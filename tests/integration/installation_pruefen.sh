@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installation of the program below PREFIX (e.g. /usr, or
 # ROOT/usr for a package unpacked into ROOT):
 #   - every installed file is in place, the explanation text is the one

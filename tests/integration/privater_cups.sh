@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private CUPS server whose default printer is Debian's virtual PDF printer
 # cups-pdf: for the printing integration test and the README's image of a
 # printed page. The server has its own folder and socket; the machine's

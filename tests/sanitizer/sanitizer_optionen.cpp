@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runtime options of AddressSanitizer, UndefinedBehaviorSanitizer and
 // LeakSanitizer for every program of the sanitizer build (SUDOKU_SANITIZE=ON):
 // the test executables, the scenario driver and the program itself. Built in,

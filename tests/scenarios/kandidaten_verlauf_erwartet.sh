@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes kandidaten_verlauf.expected to standard output:
 #   tests/scenarios/kandidaten_verlauf_erwartet.sh > tests/scenarios/kandidaten_verlauf.expected
 # The history view lists, for the moves 1 to 5 and the cells 1 to 81, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Board logic details that a scenario cannot see: what the board shows while
 // a refusal message is open, how the conflict check traps failures, undo of
 // a move record that has no cell, the initialisation's two modes, and marks

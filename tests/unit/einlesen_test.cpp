@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading puzzle files through the real main screen on the headless platform.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The explanation text of the start screen: how the file's lines reach the
 // text box, and what the screen does when the file disappears.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped explanation text "sudoku_erkl.txt" explains every command of
 // the program: each caption a button or check box can show appears in it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: one description, drawn as pixels and written as SVG.
 
 #include "screens/programmsymbol.h"

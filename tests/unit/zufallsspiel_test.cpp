@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random game played like a user: digits typed into cells, refused
 // digits, other keys, undo, mark clicks, a view change now and then and, in
 // some runs, the givens fixed part way. After every step the screens are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets show the element model as it stands: places and sizes in
 // pixels by the logical DPI, texts with their line breaks, fonts with their
 // substitutes, colours, alignment and the windows' titles, sizes and icon.

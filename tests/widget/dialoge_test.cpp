@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal boxes, printing without a printer, closing windows and the end of
 // the program, also from inside a nested handler.
 

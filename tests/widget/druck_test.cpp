@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print screen on the real widgets: the grid shows the board with the
 // givens grey and bold, follows the board at every opening and marks no
 // cell; printing draws the screen without its buttons and with the long

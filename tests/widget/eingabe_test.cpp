@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's keyboard and mouse reach the model only through its filters:
 // typing into board cells, paste and other edit paths, the focus, clicks,
 // check boxes and free text fields.
