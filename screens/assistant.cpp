@@ -228,7 +228,15 @@ void Assistant::checkEntries() {
             }
         }
         text = "Falsche Eingaben: " + number(wrong) + ".";
-        if (first != 0) {
+        if (first == 0) {
+            // The move record names none of them (a file whose move count
+            // was changed): the first in reading order.
+            for (int p = 0; p < 81 && position < 0; ++p)
+                if (board[p] != 0 && given[p] == 0 && board[p] != analysis.solution[p])
+                    position = p;
+            text += " Die erste steht in Zeile " + number(solver::rowOf(position)) + ", Spalte " +
+                    number(solver::columnOf(position)) + ".";
+        } else {
             const int steps = main.back - first + 1;
             text += " Die erste ist Zug " + number(first) + " in Zeile " +
                     number(solver::rowOf(position)) + ", Spalte " +

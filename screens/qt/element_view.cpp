@@ -62,14 +62,14 @@ class FocusMark : public QFocusFrame {
         QPainter painter(this);
         const QRect r = rect();
         const QColor colour(Qt::black);
-        painter.fillRect(r.left(), r.top(), r.width(), width, colour);
-        painter.fillRect(r.left(), r.bottom() + 1 - width, r.width(), width, colour);
-        painter.fillRect(r.left(), r.top(), width, r.height(), colour);
-        painter.fillRect(r.right() + 1 - width, r.top(), width, r.height(), colour);
+        painter.fillRect(r.left(), r.top(), r.width(), frameWidth, colour);
+        painter.fillRect(r.left(), r.bottom() + 1 - frameWidth, r.width(), frameWidth, colour);
+        painter.fillRect(r.left(), r.top(), frameWidth, r.height(), colour);
+        painter.fillRect(r.right() + 1 - frameWidth, r.top(), frameWidth, r.height(), colour);
     }
 
   private:
-    static constexpr int width = 3;
+    static constexpr int frameWidth = 3;
     QWidget* target_;
 };
 

@@ -213,7 +213,8 @@ GridView::GridView(toolkit::Grid& grid, QWidget* parent)
     t->setTabKeyNavigation(false);
     t->setDragEnabled(false);
     t->setAcceptDrops(false);
-    t->setContextMenuPolicy(Qt::NoContextMenu);
+    // No menu of the widget's own; the element's menu, if it has one.
+    if (element().contextMenu.empty()) t->setContextMenuPolicy(Qt::NoContextMenu);
     watchMouse(t->viewport());
 }
 

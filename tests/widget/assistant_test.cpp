@@ -2,6 +2,7 @@
 // The board cells' menu and shortcuts, the busy cursor of background work,
 // and the print page written into a real PDF file.
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -48,15 +49,12 @@ class AssistantTest : public ProgramTest {
             if (menu->isVisible()) menu->close();
         });
         QWidget* w = p->widget(element);
+        // A mouse's context menu event reaches a table at its viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) w = area->viewport();
         QContextMenuEvent event(QContextMenuEvent::Mouse, w->rect().center(),
                                 w->mapToGlobal(w->rect().center()));
         QApplication::sendEvent(w, &event);
         QVERIFY(seen);
-    }
-
-    void returnToMainWindow() {
-        p->window(main())->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(p->window(main())));
     }
 
   private slots:
@@ -140,6 +138,13 @@ class AssistantTest : public ProgramTest {
         p->click(main().cmd_druck);
         QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
         intoField(0, "Wochenrätsel");
+
+        QStringList gridItems;
+        rightClick(druck().flx_print, [&](QMenu& menu) { gridItems = actionTexts(menu); });
+        QCOMPARE(gridItems, QStringList{"Als PDF speichern…"});
+        p->window(druck())->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
+        p->click(druck().txt_eing(0));
 
         const QString file = dir.filePath("seite.pdf");
         QString proposed;
