@@ -19,7 +19,7 @@ packages=(
   xvfb xauth xdotool imagemagick openbox
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
-  gcovr
+  gcovr locales
 )
 # Not by default: installing cups-pdf on a desktop adds a PDF printer to its
 # running CUPS.

@@ -3,7 +3,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <string>
 
 #include "screens/toolkit/failure.h"
 
@@ -13,6 +13,32 @@ namespace {
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Where the first significant digit of the collected number stands, as a
+// power of ten: 1 for "5", 3 for "123", 0 for "0.5", -2 for "0.005", plus
+// the exponent. Only its sign is used, to tell overflow from underflow.
+long decimal_magnitude(const std::string& number) {
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos) {
+        bool negative = false;
+        for (std::size_t i = e + 1; i < number.size(); ++i) {
+            if (number[i] == '-') negative = true;
+            // Clamped: only far beyond any double's range, never wrapping.
+            else if (exponent < 100000)
+                exponent = exponent * 10 + (number[i] - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    std::size_t point = mantissa.find('.');
+    if (point == std::string::npos) point = mantissa.size();
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) return -100000;  // zero is never out of range
+    const long digits =
+        first < point ? static_cast<long>(point - first) : -static_cast<long>(first - point - 1);
+    return digits + exponent;
 }
 
 }  // namespace
@@ -63,8 +89,20 @@ double val(std::string_view text) {
         }
         if (exponent_digits) number += exponent;
     }
-    double result = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(result)) throw Failure(failure_overflow, "overflow");
+    // std::from_chars reads the point as the decimal separator whatever the
+    // locale (std::strtod would follow LC_NUMERIC, which QApplication sets
+    // from the environment). It takes no leading plus sign.
+    const char* first = number.data();
+    if (*first == '+') ++first;
+    double result = 0.0;
+    const auto [end, ec] = std::from_chars(first, number.data() + number.size(), result);
+    (void)end;
+    if (ec == std::errc::result_out_of_range) {
+        // from_chars leaves the result unset: a number too large overflows,
+        // one too small is zero.
+        if (decimal_magnitude(number) > 0) throw Failure(failure_overflow, "overflow");
+        return 0.0;
+    }
     return result;
 }
 

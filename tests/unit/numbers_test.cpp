@@ -2,6 +2,12 @@
 #include "screens/toolkit/numbers.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "screens/toolkit/failure.h"
 
@@ -32,6 +38,41 @@ TEST(Val, GivesZeroForTextsWithoutANumber) {
     EXPECT_EQ(val("abc"), 0);
     EXPECT_EQ(val("-"), 0);
     EXPECT_EQ(val("."), 0);
+}
+
+TEST(Val, OverflowsBeyondADoubleAndGivesZeroBelowIt) {
+    EXPECT_THROW(val("1e400"), Failure);
+    EXPECT_THROW(val("-1e400"), Failure);
+    EXPECT_EQ(val("1e-400"), 0);
+    EXPECT_EQ(val("0.001e-400"), 0);
+}
+
+// The program runs under the user's locale (QApplication sets it from the
+// environment); in German the decimal separator is a comma.
+TEST(Val, ReadsThePointAsDecimalSeparatorUnderAGermanLocale) {
+    char folder[] = "/tmp/sudoku-locale-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 " + std::string(folder) + "/de_DE.UTF-8 >/dev/null 2>&1";
+    const bool made = std::system(command.c_str()) == 0;
+    const char* old_path = std::getenv("LOCPATH");
+    const std::string saved_path = old_path ? old_path : "";
+    setenv("LOCPATH", folder, 1);
+    const bool german = made && std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    double value = 0, c_library = 0;
+    if (german) {
+        value = val("3.5");
+        c_library = std::strtod("3.5", nullptr);
+    }
+    std::setlocale(LC_ALL, "C");
+    if (old_path)
+        setenv("LOCPATH", saved_path.c_str(), 1);
+    else
+        unsetenv("LOCPATH");
+    std::filesystem::remove_all(folder);
+    if (!german) GTEST_SKIP() << "no German locale could be made with localedef (package locales)";
+    ASSERT_EQ(c_library, 3) << "the locale does not use the comma; the test proves nothing";
+    EXPECT_EQ(value, 3.5);
 }
 
 TEST(ToInteger, RoundsHalvesToEven) {
