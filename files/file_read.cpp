@@ -67,10 +67,15 @@ std::string read_file(const std::string& name) {
     if (::fstat(fd, &info) != 0) fail(failure_io, errno);
     if (!S_ISREG(info.st_mode)) throw Failure(failure_file_access, "not a regular file");
 
+    // The reader's position counter reaches max_chars at the most, so one
+    // character more tells a scan that runs past the end of what it can
+    // count from one that ends at the content's end; the rest of a longer
+    // file is never looked at and is not read.
+    constexpr std::size_t held = max_chars + 1;
     std::string content;
-    content.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), max_chars));
+    content.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), held));
     char buffer[4096];
-    while (true) {
+    while (content.size() < held) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
@@ -82,11 +87,8 @@ std::string read_file(const std::string& name) {
             // The lines are joined without separators: CR LF, LF and a lone CR
             // all end a line.
             if (chars == '\r' || chars == '\n') continue;
-            // One character more than the position counter can reach: the
-            // file is damaged, whatever follows.
-            if (content.size() == max_chars)
-                throw Failure(toolkit::failure_overflow, "file too long");
             content += chars;
+            if (content.size() == held) break;
         }
     }
     return content;

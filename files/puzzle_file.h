@@ -24,9 +24,9 @@ enum FileError : int {
 // Reads the file of that name (relative to the working directory unless it
 // holds a directory part) and joins its lines without separators. Throws
 // failure 53 when no such file exists in an existing directory, 76 when the
-// directory does not exist, 6 when the content holds more than max_chars
-// characters (read no further than that), and another failure number for
-// every other error.
+// directory does not exist, and another failure number for every other
+// error. Holds at most max_chars + 1 characters: the reader cannot count
+// further, so whatever follows cannot change how the file reads.
 std::string read_file(const std::string& name);
 
 // Replaces (or creates) the file of that name with the given bytes. The
