@@ -24,7 +24,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16}"
 # short ones; the second half turns it off, so that long inputs are tried
 # from the start.
 run_fuzzer() {
-  "$build/fuzz/einlesen_fuzz" "$@" -max_len=131072 -timeout=10 -print_final_stats=1 \
+  "$build/fuzz/puzzle_reader_fuzz" "$@" -max_len=131072 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/" "$build/corpus" fuzz/corpus
 }
 run_fuzzer -max_total_time=$((seconds - seconds / 2))
