@@ -62,7 +62,7 @@ run_driver() {
 # 1. A page reaches the printer.
 run_driver aPageGoesToTheDefaultPrinter
 cups_wait 600 cups_ready || fail "no page arrived within 60 s"
-[ "$(cups_seiten)" -eq 1 ] || fail "$(cups_seiten) files arrived instead of one"
+[ "$(cups_pages)" -eq 1 ] || fail "$(cups_pages) files arrived instead of one"
 page=$(find "$CUPS_PAGES" -name '*.pdf')
 page_count=$(pdfinfo "$page" | awk '/^Pages:/ { print $2 }')
 [ "$page_count" = 1 ] || fail "the PDF has $page_count pages instead of one"
@@ -103,7 +103,7 @@ cupsreject "$CUPS_PRINTER"
 run_driver thePrinterFailureIsReported
 cupsaccept "$CUPS_PRINTER"
 sleep 1
-[ "$(cups_seiten)" -eq 1 ] || fail "a rejected job left a page"
+[ "$(cups_pages)" -eq 1 ] || fail "a rejected job left a page"
 
 # 3. No server, no printer: the printer message.
 cups_stop_queue

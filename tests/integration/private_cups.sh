@@ -143,7 +143,7 @@ EOF
 cups_pages() { find "$CUPS_PAGES" -name '*.pdf' | wc -l; }
 
 cups_ready() {
-  [ -z "$(lpstat -W not-completed -o "$CUPS_PRINTER" 2>/dev/null)" ] && [ "$(cups_seiten)" -ge 1 ]
+  [ -z "$(lpstat -W not-completed -o "$CUPS_PRINTER" 2>/dev/null)" ] && [ "$(cups_pages)" -ge 1 ]
 }
 
 cups_stop_queue() {
