@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/open_file.h"
 #include "files/puzzle_file.h"
 #include "screens/toolkit/failure.h"
 
@@ -31,19 +32,6 @@ bool directory_exists(const std::string& name) {
     return std::filesystem::is_directory(folder, ec);
 }
 
-// Closes the file when reading ends, however it ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { ::close(fd_); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int fd() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
 }  // namespace
 
 std::string read_file(const std::string& name) {
@@ -62,7 +50,7 @@ std::string read_file(const std::string& name) {
         if (ec == ENOTDIR) fail(toolkit::failure_path_not_found, ec);
         fail(failure_file_access, ec);
     }
-    Descriptor file(fd);
+    OpenFile file(fd);
     struct stat info {};
     if (::fstat(fd, &info) != 0) fail(failure_io, errno);
     if (!S_ISREG(info.st_mode)) throw Failure(failure_file_access, "not a regular file");

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "files/open_file.h"
+
 namespace explanation {
 
 namespace {
@@ -126,23 +128,6 @@ std::optional<std::filesystem::path> find(const std::vector<std::filesystem::pat
     }
     return std::nullopt;
 }
-
-namespace {
-
-// Closes the file when reading ends, however it ends.
-class OpenFile {
-  public:
-    explicit OpenFile(int fd) : fd_(fd) {}
-    ~OpenFile() { ::close(fd_); }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-}  // namespace
 
 std::optional<std::string> read_bytes(const std::filesystem::path& file_name) {
     // Non-blocking, so that a named pipe put in the file's place after it

@@ -15,11 +15,6 @@ namespace {
 const char* const lucida = "Lucida Handwriting";
 const char* const sans = "MS Sans Serif";
 
-// Background colours of the nine squares, square 1 top-left.
-constexpr Rgb square_colours[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
-                                  {128, 255, 128}, {0, 255, 0},     {0, 192, 0},
-                                  {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
-
 // Colour of row or column n (1 to 9).
 Rgb line_colour(int n) {
     switch ((n - 1) % 3) {
@@ -33,7 +28,7 @@ Rgb line_colour(int n) {
 }
 
 Rgb square_colour_of_cell(int a, int b) {
-    return square_colours[(a - 1) / 3 * 3 + (b - 1) / 3];
+    return colours::squares[(a - 1) / 3 * 3 + (b - 1) / 3];
 }
 
 }  // namespace
@@ -108,7 +103,7 @@ void frm_sudoku_main::create_layout() {
         Element& square = lbl_q(k);
         square.move(3000 + 720 * ((a - 1) % 3) + 240 * ((b - 1) % 3),
                     6480 + 720 * ((a - 1) / 3) + 240 * ((b - 1) / 3), 255, 255);
-        square.setBackColor(square_colours[a - 1]);
+        square.setBackColor(colours::squares[a - 1]);
         square.setFont(small);
     }
     for (ElementArray* field : {&txt_m, &txt_c, &lbl_c, &lbl_w, &lbl_s, &lbl_q})

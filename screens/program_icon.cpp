@@ -11,11 +11,8 @@ const std::vector<Rect>& rects() {
     static const std::vector<Rect> all = [] {
         std::vector<Rect> f{{0, 0, size, size, colours::background}};
         // The nine squares, row by row, each 4 x 4 with a pixel of gap.
-        const toolkit::Rgb squares[] = {{255, 192, 192}, {255, 192, 128}, {255, 128, 0},
-                                        {128, 255, 128}, {0, 255, 0},     {0, 192, 0},
-                                        {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
         for (int q = 0; q < 9; ++q)
-            f.push_back({1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, squares[q]});
+            f.push_back({1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, colours::squares[q]});
         const toolkit::Rgb frame{128, 0, 128};
         f.push_back({0, 0, size, 1, frame});
         f.push_back({0, size - 1, size, 1, frame});
