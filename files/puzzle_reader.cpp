@@ -26,9 +26,7 @@ class Reader {
 
     // Reads header, sections and trailer. False when reading stopped because
     // a damaged file was reported from inside the replay.
-    bool parse() {
-        return header() && moves() && digits() && marks() && givens() && trailer();
-    }
+    bool parse() { return header() && moves() && digits() && marks() && givens() && trailer(); }
 
   private:
     // The character at the position; past the end of the content the empty text.

@@ -6,7 +6,7 @@
 # HTML report: build-cov/coverage/index.html
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --test
 
 cmake -S . -B build-cov -DCMAKE_BUILD_TYPE=Debug -DSUDOKU_COVERAGE=ON -DSUDOKU_BENCH=OFF
 cmake --build build-cov -j"$(nproc)"

@@ -1,31 +1,47 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages the program, its tests, its benchmarks, its
-# fuzzer, its coverage report and its Debian package need. Installs only what
-# is missing; runs apt-get through sudo when not root.
-#   scripts/install-deps.sh               what building and the CTest tests need
+# Installs the Debian 12 packages the project needs, in three sizes. Installs
+# only what is missing; runs apt-get through sudo when not root.
+#   scripts/install-deps.sh               what building and running the program
+#                                         needs (scripts/run.sh)
+#   scripts/install-deps.sh --test        also what the tests, the benchmarks,
+#                                         the fuzzer, the coverage report and the
+#                                         Debian package need (scripts/test.sh)
 #   scripts/install-deps.sh --print-test  also the printing system for the
 #                                         printing integration test (CI): CUPS
 #                                         with its virtual PDF printer, and
 #                                         poppler's tools to read the page
 set -euo pipefail
 
+# The compiler, Qt, CUPS, QQwing, Qt's German texts and the fonts the screens
+# name.
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libqt6test6 libcups2-dev
+  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libcups2-dev
   qt6-translations-l10n libqqwing-dev
-  libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
-  fonts-urw-base35 fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool imagemagick openbox
-  clang libclang-rt-14-dev
-  dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
-  gcovr locales
+  fonts-urw-base35 fonts-liberation
 )
-# Not by default: installing cups-pdf on a desktop adds a PDF printer to its
-# running CUPS.
-if [ "${1:-}" = "--print-test" ]; then
-  packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)
-fi
+case "${1:-}" in
+  "") ;;
+  --test | --print-test)
+    packages+=(
+      libqt6test6 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-dejavu-core
+      xvfb xauth xdotool imagemagick openbox
+      clang libclang-rt-14-dev
+      dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
+      gcovr locales
+    )
+    # Not with --test alone: installing cups-pdf on a desktop adds a PDF
+    # printer to its running CUPS.
+    if [ "$1" = "--print-test" ]; then
+      packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript)
+    fi
+    ;;
+  *)
+    echo "usage: scripts/install-deps.sh [--test | --print-test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

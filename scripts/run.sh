@@ -6,6 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A first build here leaves the tests and benchmarks out, since their
+# libraries are not installed; a build folder that scripts/test.sh set up
+# keeps its settings.
+options=()
+[ -f build/CMakeCache.txt ] || options=(-DSUDOKU_TESTS=OFF -DSUDOKU_BENCH=OFF)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build -j"$(nproc)" --target sudoku
 exec build/sudoku

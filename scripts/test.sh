@@ -5,14 +5,14 @@
 #   scripts/test.sh --sanitize   AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --test
 
 dir=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUDOKU_TESTS=ON -DSUDOKU_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan
   # The benchmarks measure the normal build; here they would only cost time.
-  options=(-DCMAKE_BUILD_TYPE=Debug -DSUDOKU_SANITIZE=ON -DSUDOKU_BENCH=OFF)
+  options=(-DCMAKE_BUILD_TYPE=Debug -DSUDOKU_TESTS=ON -DSUDOKU_SANITIZE=ON -DSUDOKU_BENCH=OFF)
 fi
 
 cmake -S . -B "$dir" "${options[@]}"

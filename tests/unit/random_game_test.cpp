@@ -479,8 +479,8 @@ TEST_P(RandomGameTest, DisplaysFollowTheBoardAfterEveryStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, RandomGameTest,
-                         ::testing::Values(GameRun{1, false, 0}, GameRun{2, false, 150}, GameRun{3, true, 40},
-                                           GameRun{4, false, 1}),
+                         ::testing::Values(GameRun{1, false, 0}, GameRun{2, false, 150},
+                                           GameRun{3, true, 40}, GameRun{4, false, 1}),
                          [](const ::testing::TestParamInfo<GameRun>& info) {
                              const GameRun& run = info.param;
                              return "Seed" + std::to_string(run.seed) +
