@@ -34,7 +34,7 @@ void BM_AcceptedDigit(benchmark::State& state) {
             state.ResumeTiming();
         }
         const int cell = sequence[next++];
-        game.type_text(cell, solution(cell));
+        game.type_digit(cell, solution(cell));
     }
     if (game.main.back != static_cast<int>(next)) state.SkipWithError("digit refused");
 }
@@ -44,7 +44,7 @@ void BM_RefusedDigit(benchmark::State& state) {
     Game game;
     // Half a board, so that the check reads filled and empty cells.
     const std::array<int, 81> sequence = cell_order();
-    for (int i = 0; i < 40; ++i) game.type_text(sequence[i], solution(sequence[i]));
+    for (int i = 0; i < 40; ++i) game.type_digit(sequence[i], solution(sequence[i]));
     const int cell = sequence[40];
     // A digit that already stands in a filled cell of the same row.
     int wrong_digit = 0;
@@ -52,7 +52,7 @@ void BM_RefusedDigit(benchmark::State& state) {
     for (int k = first; k < first + 9; ++k)
         if (!game.main.txt_m(k).text().empty()) wrong_digit = solution(k);
     if (wrong_digit == 0) state.SkipWithError("no filled cell in the row");
-    for (auto _ : state) game.type_text(cell, wrong_digit);
+    for (auto _ : state) game.type_digit(cell, wrong_digit);
     if (!game.main.txt_m(cell).text().empty()) state.SkipWithError("digit accepted");
 }
 BENCHMARK(BM_RefusedDigit);
@@ -64,7 +64,7 @@ void BM_Undo(benchmark::State& state) {
     for (auto _ : state) {
         if (placed == 0) {
             state.PauseTiming();
-            for (int cell : sequence) game.type_text(cell, solution(cell));
+            for (int cell : sequence) game.type_digit(cell, solution(cell));
             placed = 81;
             state.ResumeTiming();
         }

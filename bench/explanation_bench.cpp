@@ -5,57 +5,28 @@
 // files beyond them.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <ostream>
-#include <streambuf>
 
 #include "screens/explanation.h"
 #include "screens/program.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/working_folder.h"
 
 namespace {
 
-class Nowhere : public std::streambuf {
-  protected:
-    int overflow(int c) override { return c; }
-};
-
 // A fresh temporary working directory with an explanation file of these bytes.
-class Folder {
-  public:
-    explicit Folder(const std::string& bytes) : before_(std::filesystem::current_path()) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "sudoku-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-        path_ = pattern;
-        std::filesystem::current_path(path_);
-        std::ofstream(explanation::file_name, std::ios::binary) << bytes;
-    }
-    ~Folder() {
-        std::error_code error;
-        std::filesystem::current_path(before_, error);
-        std::filesystem::remove_all(path_, error);
-    }
-
-  private:
-    std::filesystem::path before_;
-    std::filesystem::path path_;
+struct Folder : WorkingFolder {
+    explicit Folder(const std::string& bytes) { write_file(explanation::file_name, bytes); }
 };
 
 std::string file(int kind) {
     switch (kind) {
-        case 0: {  // the real text
-            std::ifstream real(std::string(SUDOKU_SOURCE_DIR) + "/sudoku_erkl.txt",
-                               std::ios::binary);
-            return std::string(std::istreambuf_iterator<char>(real), {});
-        }
+        case 0:  // the real text
+            return Folder::read_file(std::string(SUDOKU_SOURCE_DIR) + "/sudoku_erkl.txt");
         case 1:  // the byte limit in one line of words
         {
             std::string line;
@@ -98,14 +69,11 @@ void ExplanationShown(benchmark::State& state) {
 void ExplanationRefused(benchmark::State& state) {
     const Folder folder(state.range(0) == 0 ? std::string(5'000'000, 'x')
                                             : std::string(50'000'000, '\n'));
-    Nowhere buffer;
-    std::ostream out(&buffer);
-    toolkit::ScriptedPlatform platform(out);
-    auto program = std::make_unique<Program>(platform);
-    program->start_program();
+    HeadlessGame<> game(Report::dropped);
+    game.program->start_program();
     for (auto _ : state) {
-        program->start.cmd_erkl.click();
-        if (program->start.txt_Erkl.visible()) state.SkipWithError("a text was shown");
+        game.program->start.cmd_erkl.click();
+        if (game.program->start.txt_Erkl.visible()) state.SkipWithError("a text was shown");
     }
 }
 

@@ -4,12 +4,9 @@
 // The program on the headless platform with its main screen open, for the
 // benchmarks; messages go nowhere.
 
-#include <memory>
-#include <ostream>
 #include <string_view>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
 
 // The solution of a real puzzle, row by row.
 inline constexpr std::string_view solved_puzzle =
@@ -19,22 +16,11 @@ inline int solution(int cell) {
     return solved_puzzle[static_cast<std::size_t>(cell - 1)] - '0';
 }
 
-struct Game {
-    std::ostream nowhere{nullptr};
-    toolkit::ScriptedPlatform platform{nowhere};
-    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
-    frm_sudoku_main& main = program->main;
-
-    Game() {
-        program->start_program();
-        program->start.cmd_start.click();
-    }
+struct Game : HeadlessGame<> {
+    Game() : HeadlessGame(Report::dropped) { open_main_screen(); }
 
     // A key press in the cell, as a click into it and a key would give.
-    void type_text(int cell, int digit) {
-        main.setFocus(main.txt_m(cell));
-        main.txt_m(cell).pressKey('0' + digit);
-    }
+    void type_digit(int cell, int digit) { type_key(cell, static_cast<char>('0' + digit)); }
     // Cell 1 is clicked, then the whole solution typed key by key: the key
     // filter moves the focus on, so each key lands in the next cell.
     void type_all() {

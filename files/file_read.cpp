@@ -59,27 +59,29 @@ std::string read_file(const std::string& name) {
     // character more tells a scan that runs past the end of what it can
     // count from one that ends at the content's end; the rest of a longer
     // file is never looked at and is not read.
-    constexpr std::size_t held = max_chars + 1;
     std::string content;
-    content.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), held));
+    content.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), max_chars + 1));
     char buffer[4096];
-    while (content.size() < held) {
+    while (true) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
             fail(failure_io, errno);
         }
         if (got == 0) break;
-        for (ssize_t i = 0; i < got; ++i) {
-            const char chars = buffer[i];
-            // The lines are joined without separators: CR LF, LF and a lone CR
-            // all end a line.
-            if (chars == '\r' || chars == '\n') continue;
-            content += chars;
-            if (content.size() == held) break;
-        }
+        if (!join_lines(content, std::string_view(buffer, static_cast<std::size_t>(got)))) break;
     }
     return content;
+}
+
+bool join_lines(std::string& content, std::string_view bytes) {
+    constexpr std::size_t held = max_chars + 1;
+    for (const char c : bytes) {
+        if (content.size() >= held) return false;
+        if (c == '\r' || c == '\n') continue;
+        content += c;
+    }
+    return content.size() < held;
 }
 
 }  // namespace puzzle

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Reading and writing puzzle files. Failures are thrown as toolkit::Failure
 // with the failure number that tells the reader's handler what went wrong.
@@ -28,6 +29,12 @@ enum FileError : int {
 // error. Holds at most max_chars + 1 characters: the reader cannot count
 // further, so whatever follows cannot change how the file reads.
 std::string read_file(const std::string& name);
+
+// Appends a file's bytes to its content as the reader sees it: the lines
+// joined without separators (CR LF, LF and a lone CR all end a line), at most
+// max_chars + 1 characters in all. False once the content holds that many:
+// nothing that follows can change how the file reads.
+bool join_lines(std::string& content, std::string_view bytes);
 
 // Replaces (or creates) the file of that name with the given bytes. The
 // bytes go to a temporary file in the same directory, which is renamed over

@@ -233,6 +233,20 @@ void read_failure(frm_sudoku_main& m, int number) {
     }
 }
 
+// Runs one step of reading; a failure ends the read with its message.
+template <class Step>
+bool reporting_failures(frm_sudoku_main& m, Step step) {
+    try {
+        step();
+        return true;
+    } catch (const Failure& fail) {
+        read_failure(m, fail.number());
+    } catch (const std::exception&) {
+        read_failure(m, 0);
+    }
+    return false;
+}
+
 }  // namespace
 
 void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
@@ -249,14 +263,19 @@ void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
     Einlesen = True;
     const std::string input = application().inputBox(
         "Geben sie zum Einlesen den Dateinamen, z.B. sudoku1 ein!", "Hinweis!");
-    try {
-        Reader reader(*this, puzzle::read_file(input + ".txt"));
+    std::string content;
+    if (!reporting_failures(*this, [&] { content = puzzle::read_file(input + ".txt"); })) return;
+    read_puzzle_bytes(content);
+}
+
+void frm_sudoku_main::read_puzzle_bytes(std::string_view file_bytes) {
+    Einlesen = True;
+    reporting_failures(*this, [&] {
+        std::string content;
+        puzzle::join_lines(content, file_bytes);
+        Reader reader(*this, std::move(content));
         if (!reader.parse()) return;
         // Disabled if the replay fixed the givens, enabled otherwise.
         cmd_einlesen_vorgabe.setText("Vorgabe beenden");
-    } catch (const Failure& fail) {
-        read_failure(*this, fail.number());
-    } catch (const std::exception&) {
-        read_failure(*this, 0);
-    }
+    });
 }

@@ -1,75 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target: arbitrary bytes as a puzzle file, read through the real
-// main screen on the headless platform, which answers every box. What the
-// read leaves behind is saved, and read over once more when the button still
-// offers it, so that the writer and a read laid over a board are tried too.
-
-#include <unistd.h>
+// libFuzzer target: arbitrary bytes as the content of a puzzle file, read
+// from memory through the real main screen on the headless platform, which
+// answers every box. What the read leaves behind is saved, and the bytes are
+// read over it once more when the button still offers it, so that the writer
+// and a read laid over a board are tried too.
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <ostream>
-#include <streambuf>
+#include <string>
+#include <string_view>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/working_folder.h"
 
 namespace {
 
-// Swallows the platform's report of boxes and prints.
-class NullBuffer : public std::streambuf {
-  protected:
-    int overflow(int c) override { return c; }
-};
-
-// The temporary folder of the files and the names in it, without ".txt".
-std::filesystem::path working_folder;
-std::string puzzle_name;
-std::string saved_name;
-
-void clean_up() {
-    std::error_code fail;
-    std::filesystem::remove_all(working_folder, fail);
+// The save writes a real file: into a temporary folder, made once and
+// removed when the fuzzer ends.
+const std::string& saved_name() {
+    static const TemporaryFolder folder;
+    static const std::string name = folder.file("saved");
+    return name;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // The files go to a fresh temporary folder, removed at the end.
-    std::string pattern = (std::filesystem::temp_directory_path() / "sudoku-fuzz-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    working_folder = pattern;
-    puzzle_name = (working_folder / "puzzle").string();
-    saved_name = (working_folder / "gespeichert").string();
-    std::atexit(clean_up);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    {
-        std::ofstream file(puzzle_name + ".txt", std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    NullBuffer buffer;
-    std::ostream output(&buffer);
-    toolkit::ScriptedPlatform platform(output);
-    auto program = std::make_unique<Program>(platform);
-    frm_sudoku_main& m = program->main;
-    program->start_program();
-    program->start.cmd_start.click();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    HeadlessGame<> game(Report::dropped);
+    frm_sudoku_main& m = game.main;
+    game.open_main_screen();
 
-    platform.queueInput(puzzle_name);
-    m.cmd_einlesen_vorgabe.click();
-    if (program->app.ended()) return 0;
+    m.read_puzzle_bytes(bytes);
+    if (game.ended()) return 0;
 
-    platform.queueInput(saved_name);
-    m.cmd_save.click();
-    if (m.cmd_einlesen_vorgabe.text() == "Datei einlesen") {
-        platform.queueInput(puzzle_name);
-        m.cmd_einlesen_vorgabe.click();
-    }
+    game.save(saved_name());
+    if (m.cmd_einlesen_vorgabe.text() == "Datei einlesen") m.read_puzzle_bytes(bytes);
     return 0;
 }

@@ -11,7 +11,7 @@ seconds="${1:-60}"
 build=build-fuzz
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSUDOKU_FUZZ=ON -DSUDOKU_TESTS=OFF >/dev/null
+  -DSUDOKU_FUZZ=ON -DSUDOKU_TESTS=OFF -DSUDOKU_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target puzzle_reader_fuzz
 
 # New inputs go to a scratch corpus; the checked-in seeds stay as they are.
@@ -22,9 +22,10 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16}"
 # Inputs up to 128 KiB, far past the 32,767 characters the reader takes. The
 # first half keeps libFuzzer's length control, which grows inputs slowly from
 # short ones; the second half turns it off, so that long inputs are tried
-# from the start.
+# from the start. The dictionary holds the format's tokens.
 run_fuzzer() {
   "$build/fuzz/puzzle_reader_fuzz" "$@" -max_len=131072 -timeout=10 -print_final_stats=1 \
+    -dict=fuzz/puzzle_reader.dict \
     -artifact_prefix="$build/artifacts/" "$build/corpus" fuzz/corpus
 }
 run_fuzzer -max_total_time=$((seconds - seconds / 2))

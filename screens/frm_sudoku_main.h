@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
+
 #include "board/board_state.h"
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
@@ -64,6 +66,10 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
     // Puzzle files and the givens-entry mode.
     void cmd_save_Click();
     void cmd_einlesen_vorgabe_Click();
+    // Reads a puzzle file's bytes as "Datei einlesen" does once it has read
+    // the file: parses them and lays the game over the board, reporting
+    // every failure as that button does.
+    void read_puzzle_bytes(std::string_view file_bytes);
 
     // Commands of the screen.
     void cmd_neustart_Click();

@@ -46,10 +46,7 @@ class PrintCupsTest : public ProgramTest {
         if (qEnvironmentVariableIsEmpty("SUDOKU_PRINT_TEST_PRINTER"))
             QSKIP("runs only inside tests/integration/print_cups.sh");
     }
-    void init() {
-        p = std::make_unique<RunningProgram>();
-        p->startGame();
-    }
+    void init() { startGame(); }
     void cleanup() { p.reset(); }
 
     // The default printer takes the page: no message, the screen as before.

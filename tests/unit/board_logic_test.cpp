@@ -6,13 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
 
 namespace {
 
@@ -37,21 +34,10 @@ class WatchingPlatform : public toolkit::ScriptedPlatform {
     }
 };
 
-struct BoardLogic : ::testing::Test {
-    std::ostringstream output;
-    WatchingPlatform platform{output};
-    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
-    frm_sudoku_main& main = program->main;
-
+struct BoardLogic : ::testing::Test, HeadlessGame<WatchingPlatform> {
     void SetUp() override {
         platform.program = program.get();
-        program->start_program();
-        program->start.cmd_start.click();
-    }
-
-    void type_text(int cell, char digit) {
-        main.setFocus(main.txt_m(cell));
-        main.txt_m(cell).pressKey(digit);
+        open_main_screen();
     }
 
     // Puts text into a cell the way no user can: without its change handling.
@@ -66,8 +52,8 @@ struct BoardLogic : ::testing::Test {
 }  // namespace
 
 TEST_F(BoardLogic, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
-    type_text(27, '5');
-    type_text(23, '5');
+    type_key(27, '5');
+    type_key(23, '5');
 
     ASSERT_EQ(platform.snapshots.size(), 1u);
     const auto& moment = platform.snapshots[0];
@@ -124,7 +110,7 @@ TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     set_silently(2, "9e999");
 
     // Nothing found before the failure: the digit is accepted.
-    type_text(1, '5');
+    type_key(1, '5');
     EXPECT_EQ(output.str(), "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n");
     EXPECT_EQ(main.txt_m(1).text(), "5");
     EXPECT_TRUE(main.txt_m(1).locked());
@@ -139,7 +125,7 @@ TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
 
     // A 5 in the column was found before the failure: the digit is refused.
     set_silently(20, "9e999");
-    type_text(19, '5');
+    type_key(19, '5');
     EXPECT_EQ(
         output.str(),
         "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n"
@@ -152,8 +138,8 @@ TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
 TEST_F(BoardLogic, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
     // What a puzzle file whose move section begins with "!" leaves behind:
     // move 1 has no cell, move 2 is a real one.
-    type_text(5, '3');
-    type_text(7, '8');
+    type_key(5, '3');
+    type_key(7, '8');
     main.zug_feld(1) = 0;
     main.cmd_back.click();
     main.cmd_back.click();
@@ -166,7 +152,7 @@ TEST_F(BoardLogic, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
 }
 
 TEST_F(BoardLogic, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain) {
-    type_text(1, '4');
+    type_key(1, '4');
     main.nicht_neu = -1;
     program->start.Reihen = 0;
     main.sud_main_manager();
@@ -214,7 +200,7 @@ TEST_F(BoardLogic, NoMarkBeyondZWhenAFileBroughtAllTwentySixLetters) {
     // Rows 1 to 3 of a solved board; marks "a" to "z" on cells 1 to 26 as a
     // puzzle file lays them, without counting them in mark.
     const char* digits = "123456789456789123789123456";
-    for (int k = 1; k <= 27; ++k) type_text(k, digits[k - 1]);
+    for (int k = 1; k <= 27; ++k) type_key(k, digits[k - 1]);
     for (int k = 1; k <= 26; ++k) {
         main.markierung(k) = std::string(1, static_cast<char>('a' + k - 1));
         main.lbl_c(k).setText(main.markierung(k));

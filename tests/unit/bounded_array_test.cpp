@@ -4,22 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "screens/toolkit/failure.h"
+#include "tests/support/failure_number.h"
 
 using namespace toolkit;
-
-namespace {
-
-template <class F>
-int failureNumber(F access) {
-    try {
-        access();
-    } catch (const Failure& f) {
-        return f.number();
-    }
-    return 0;
-}
-
-}  // namespace
 
 TEST(BoundedArray, BothBoundsAreInsideAndEveryIndexBeyondRaisesTheSubscriptFailure) {
     BoundedArray<int, 1, 81> field;
@@ -28,7 +15,7 @@ TEST(BoundedArray, BothBoundsAreInsideAndEveryIndexBeyondRaisesTheSubscriptFailu
     EXPECT_EQ(field(1), 11);
     EXPECT_EQ(field(81), 81);
     for (int i : {0, 82, -1, -32768, 32767})
-        EXPECT_EQ(failureNumber([&] { field(i) = 5; }), failure_subscript) << i;
+        EXPECT_EQ(failure_number([&] { field(i) = 5; }), failure_subscript) << i;
     EXPECT_EQ(field(1), 11);  // a failed write leaves the array untouched
     EXPECT_EQ(field(81), 81);
 }
@@ -41,8 +28,8 @@ TEST(BoundedArray, TwoIndexesAddressDistinctElementsAndAreCheckedEachOnItsOwn) {
     for (int i = 1; i <= 81; ++i)
         for (int j = 1; j <= 81; ++j) ASSERT_EQ(table(i, j), i * 100 + j) << i << "," << j;
 
-    const BoundedArray2<int, 1, 81>& read_file = table;
+    const BoundedArray2<int, 1, 81>& read_only = table;
     for (auto [i, j] : {std::pair{0, 1}, {1, 0}, {82, 1}, {1, 82}, {82, 82}, {-1, 40}})
-        EXPECT_EQ(failureNumber([&] { return read_file(i, j); }), failure_subscript)
+        EXPECT_EQ(failure_number([&] { return read_only(i, j); }), failure_subscript)
             << i << "," << j;
 }

@@ -9,13 +9,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 #include <vector>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
-#include "working_folder.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/working_folder.h"
 
 using explanation::prepare;
 
@@ -38,12 +35,9 @@ TEST(Explanation, ReadsUtf8AndFallsBackToWindows1252) {
 namespace {
 
 // Runs the start screen in a fresh working directory of its own.
-struct ExplanationInWorkingFolder : ::testing::Test {
-    Arbeitsordner working_folder;
+struct ExplanationInWorkingFolder : ::testing::Test, HeadlessGame<> {
+    WorkingFolder working_folder;
     const std::filesystem::path& folder = working_folder.path();
-    std::ostringstream output;
-    toolkit::ScriptedPlatform platform{output};
-    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
     frm_sudoku_start& start = program->start;
 
     void SetUp() override { program->start_program(); }
@@ -118,7 +112,7 @@ TEST_F(ExplanationInWorkingFolder, TheWorkingDirectoryComesBeforeTheDataFolder) 
     std::ofstream(explanation::file_name, std::ios::binary) << "eigene";
     EXPECT_EQ(explanation::find(places), std::filesystem::path(explanation::file_name));
     EXPECT_EQ(explanation::read_file(places), "eigene\r\n");
-    // Without a list only the working directory counts, as the program always did.
+    // Without a list only the working directory counts.
     std::filesystem::remove(explanation::file_name);
     EXPECT_EQ(explanation::read_file(), std::nullopt);
 }
@@ -164,7 +158,7 @@ TEST(Explanation, MoreLinesThanTheLimitAreTooLarge) {
 }
 
 TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
-    Arbeitsordner folder;
+    WorkingFolder folder;
     std::ofstream(explanation::file_name, std::ios::binary) << "x";
     std::filesystem::resize_file(explanation::file_name, explanation::max_bytes);
     EXPECT_EQ(explanation::read_bytes(explanation::file_name)->size(), explanation::max_bytes);
@@ -174,7 +168,7 @@ TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
 }
 
 TEST(Explanation, ANamedPipeIsOpenedWithoutWaitingAndNotRead) {
-    Arbeitsordner folder;
+    WorkingFolder folder;
     ASSERT_EQ(::mkfifo(explanation::file_name, 0600), 0);
     EXPECT_EQ(explanation::read_bytes(explanation::file_name), std::nullopt);
 }

@@ -4,20 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "screens/explanation.h"
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/working_folder.h"
 
 namespace {
 
 std::string explanation_text() {
-    std::ifstream file(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt", std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+    return TemporaryFolder::read_file(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt");
 }
 
 }  // namespace
@@ -33,13 +29,11 @@ TEST(ExplanationText, IsUtf8AndEndsEveryLineWithCrLf) {
 
 TEST(ExplanationText, NamesEveryCaptionOfTheButtonsAndCheckBoxes) {
     const std::string text = explanation_text();
-    std::ostringstream output;
-    toolkit::ScriptedPlatform platform(output);
-    auto program = std::make_unique<Program>(platform);
+    HeadlessGame<> game;
 
     // The captions the program's buttons take while it runs.
     std::vector<std::string> captions = {"Fortsetzen", "Zurück", "Vorgabe beenden"};
-    for (toolkit::Screen* screen : program->app.screens())
+    for (toolkit::Screen* screen : game.program->app.screens())
         for (toolkit::Element* e : screen->elements())
             if (e->kind() == toolkit::ElementKind::Button ||
                 e->kind() == toolkit::ElementKind::CheckBox)
@@ -66,9 +60,7 @@ TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
                             "Strg+H", "Strg+S"})
         EXPECT_NE(text.find(key), std::string::npos) << key;
 
-    std::ostringstream output;
-    toolkit::ScriptedPlatform platform(output);
-    auto program = std::make_unique<Program>(platform);
+    HeadlessGame<> game;
     std::function<void(const std::vector<toolkit::MenuItem>&)> namesEach =
         [&](const std::vector<toolkit::MenuItem>& menu) {
             for (const toolkit::MenuItem& item : menu) {
@@ -79,7 +71,7 @@ TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
             }
         };
     int menus = 0;
-    for (toolkit::Screen* screen : program->app.screens())
+    for (toolkit::Screen* screen : game.program->app.screens())
         for (toolkit::Element* e : screen->elements())
             if (!e->contextMenu.empty()) {
                 ++menus;

@@ -9,6 +9,7 @@
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/grid.h"
 #include "screens/toolkit/scripted_platform.h"
+#include "tests/support/failure_number.h"
 
 using namespace toolkit;
 
@@ -26,15 +27,6 @@ struct GridTest : ::testing::Test {
     Screen screen{app, "test"};
     Grid grid{screen, "flx", 3, 4};
 };
-
-int failure_number(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& f) {
-        return f.number();
-    }
-    return 0;
-}
 
 }  // namespace
 

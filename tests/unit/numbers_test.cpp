@@ -6,10 +6,11 @@
 
 #include <clocale>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "screens/toolkit/failure.h"
+#include "tests/support/failure_number.h"
+#include "tests/support/working_folder.h"
 
 using namespace toolkit;
 
@@ -50,14 +51,14 @@ TEST(Val, OverflowsBeyondADoubleAndGivesZeroBelowIt) {
 // The program runs under the user's locale (QApplication sets it from the
 // environment); in German the decimal separator is a comma.
 TEST(Val, ReadsThePointAsDecimalSeparatorUnderAGermanLocale) {
-    char folder[] = "/tmp/sudoku-locale-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
+    const TemporaryFolder locales;
+    const std::string folder = locales.path().string();
     const std::string command =
-        "localedef -i de_DE -f UTF-8 " + std::string(folder) + "/de_DE.UTF-8 >/dev/null 2>&1";
+        "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
     const bool made = std::system(command.c_str()) == 0;
     const char* old_path = std::getenv("LOCPATH");
     const std::string saved_path = old_path ? old_path : "";
-    setenv("LOCPATH", folder, 1);
+    setenv("LOCPATH", folder.c_str(), 1);
     const bool german = made && std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
     double value = 0, c_library = 0;
     if (german) {
@@ -69,7 +70,6 @@ TEST(Val, ReadsThePointAsDecimalSeparatorUnderAGermanLocale) {
         setenv("LOCPATH", saved_path.c_str(), 1);
     else
         unsetenv("LOCPATH");
-    std::filesystem::remove_all(folder);
     if (!german) GTEST_SKIP() << "no German locale could be made with localedef (package locales)";
     ASSERT_EQ(c_library, 3) << "the locale does not use the comma; the test proves nothing";
     EXPECT_EQ(value, 3.5);
@@ -88,14 +88,8 @@ TEST(ToInteger, OverflowsOutsideSixteenBits) {
     EXPECT_EQ(to_integer(32767), 32767);
     EXPECT_EQ(to_integer(-32768), -32768);
     EXPECT_EQ(to_integer(32767.4), 32767);
-    for (double tooLarge : {32767.5, 32768.0, -32769.0, 1e300}) {
-        try {
-            to_integer(tooLarge);
-            FAIL() << tooLarge << " did not overflow";
-        } catch (const Failure& failure) {
-            EXPECT_EQ(failure.number(), failure_overflow);
-        }
-    }
+    for (double tooLarge : {32767.5, 32768.0, -32769.0, 1e300})
+        EXPECT_EQ(failure_number([&] { to_integer(tooLarge); }), failure_overflow) << tooLarge;
     EXPECT_THROW(add(32767, 1), Failure);
     EXPECT_EQ(add(-1, 1), 0);
 }

@@ -2,15 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "screens/program.h"
-#include "screens/toolkit/failure.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
 
 namespace {
 
@@ -22,16 +18,12 @@ class TestPrinter : public toolkit::ScriptedPlatform {
     void printScreen(toolkit::Screen& screen) override { print(screen); }
 };
 
-struct PrintTest : ::testing::Test {
-    std::ostringstream out;
-    TestPrinter platform{out};
-    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
+struct PrintTest : ::testing::Test, HeadlessGame<TestPrinter> {
     frm_sudoku_druck& druck = program->druck;
 
     void SetUp() override {
-        program->start_program();
-        program->start.cmd_start.click();
-        program->main.cmd_druck.click();
+        open_main_screen();
+        main.cmd_druck.click();
         ASSERT_TRUE(druck.visible());
     }
 
@@ -58,7 +50,7 @@ TEST_F(PrintTest, ThePagePrintedHasNoButtonsAndTheLongerNotesField) {
     druck.cmd_print.click();
     EXPECT_EQ(pages, 1);
     expectRestored();
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(output.str(), "");
 }
 
 TEST_F(PrintTest, AnyOtherFailureGivesTheUnknownMessageAndRestoresTheScreen) {
@@ -66,15 +58,15 @@ TEST_F(PrintTest, AnyOtherFailureGivesTheUnknownMessageAndRestoresTheScreen) {
 
     platform.print = [](toolkit::Screen&) { throw std::runtime_error("Papierstau"); };
     druck.cmd_print.click();
-    EXPECT_EQ(out.str(), message);
+    EXPECT_EQ(output.str(), message);
     expectRestored();
 
-    out.str("");
+    output.str("");
     platform.print = [](toolkit::Screen&) {
         throw toolkit::Failure(toolkit::failure_type_mismatch, "kein Bild");
     };
     druck.cmd_print.click();
-    EXPECT_EQ(out.str(), message);
+    EXPECT_EQ(output.str(), message);
     expectRestored();
 }
 
@@ -83,7 +75,7 @@ TEST_F(PrintTest, ThePrinterFailureIsReportedOnceAndTheRestOfThePrintingRuns) {
         throw toolkit::Failure(toolkit::failure_printer, "kein Drucker");
     };
     druck.cmd_print.click();
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(output.str(),
               "message \"\" 0 \"Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!\" "
               "-> ok\n");
     expectRestored();

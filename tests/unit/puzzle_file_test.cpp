@@ -11,41 +11,31 @@
 #include <filesystem>
 
 #include "screens/toolkit/failure.h"
-#include "tests/unit/working_folder.h"
+#include "tests/support/failure_number.h"
+#include "tests/support/working_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The failure number read_file or write_file throws, 0 for none.
-template <class F>
-int failure_number(F&& f) {
-    try {
-        f();
-    } catch (const toolkit::Failure& fail) {
-        return fail.number();
-    }
-    return 0;
-}
-
 struct PuzzleFile : ::testing::Test {
-    Arbeitsordner folder;
+    WorkingFolder folder;
 };
 
 }  // namespace
 
 TEST_F(PuzzleFile, LinesAreJoinedWithoutSeparators) {
-    Arbeitsordner::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
+    WorkingFolder::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
     EXPECT_EQ(puzzle::read_file("z.txt"), "abcdefg");
-    Arbeitsordner::write_file("leer.txt", "");
+    WorkingFolder::write_file("leer.txt", "");
     EXPECT_EQ(puzzle::read_file("leer.txt"), "");
 }
 
 TEST_F(PuzzleFile, ContentIsLimitedTo32767CharactersNotCountingLineEnds) {
     std::string full(puzzle::max_chars, 'x');
-    Arbeitsordner::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
+    WorkingFolder::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
     EXPECT_EQ(puzzle::read_file("voll.txt"), full);
-    Arbeitsordner::write_file("zu_lang.txt", full + "y\r\nzzz");
+    WorkingFolder::write_file("zu_lang.txt", full + "y\r\nzzz");
     EXPECT_EQ(puzzle::read_file("zu_lang.txt"), full + "y");
 }
 
@@ -63,7 +53,7 @@ TEST_F(PuzzleFile, ReadErrorsAreSortedByTheirCause) {
     EXPECT_EQ(failure_number([] { puzzle::read_file(".txt"); }), toolkit::failure_file_not_found);
     EXPECT_EQ(failure_number([] { puzzle::read_file("kein_ordner/x.txt"); }),
               toolkit::failure_path_not_found);
-    Arbeitsordner::write_file("datei.txt", "x");
+    WorkingFolder::write_file("datei.txt", "x");
     EXPECT_EQ(failure_number([] { puzzle::read_file("datei.txt/x.txt"); }),
               toolkit::failure_path_not_found);
     fs::create_directory("ordner.txt");
@@ -81,15 +71,15 @@ TEST_F(PuzzleFile, NamedPipeIsRefusedWithoutWaitingForAWriter) {
 
 TEST_F(PuzzleFile, WritingCreatesAndReplacesWithExactlyTheBytes) {
     puzzle::write_file("spiel.txt", "erste\r\n");
-    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "erste\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "erste\r\n");
     puzzle::write_file("spiel.txt", "zweite, laenger\r\n");
-    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "zweite, laenger\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "zweite, laenger\r\n");
     fs::create_directory("unter");
     puzzle::write_file("unter/spiel.txt", "drin\r\n");
-    EXPECT_EQ(Arbeitsordner::read_file("unter/spiel.txt"), "drin\r\n");
+    EXPECT_EQ(WorkingFolder::read_file("unter/spiel.txt"), "drin\r\n");
     // Nothing else is left behind.
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt", "unter"}));
-    EXPECT_EQ(Arbeitsordner::names("unter"), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt", "unter"}));
+    EXPECT_EQ(WorkingFolder::names("unter"), (std::set<std::string>{"spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
@@ -107,17 +97,17 @@ TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
 }
 
 TEST_F(PuzzleFile, SymbolicLinkIsWrittenThroughEvenToAFileNotThereYet) {
-    Arbeitsordner::write_file("ziel.txt", "alt");
+    WorkingFolder::write_file("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
     puzzle::write_file("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
-    EXPECT_EQ(Arbeitsordner::read_file("ziel.txt"), "neu");
+    EXPECT_EQ(WorkingFolder::read_file("ziel.txt"), "neu");
     // A relative link leads from its own folder.
     fs::create_directory("unter");
     fs::create_symlink("../neu.txt", "unter/verweis.txt");
     puzzle::write_file("unter/verweis.txt", "erstellt");
     EXPECT_TRUE(fs::is_symlink("unter/verweis.txt"));
-    EXPECT_EQ(Arbeitsordner::read_file("neu.txt"), "erstellt");
+    EXPECT_EQ(WorkingFolder::read_file("neu.txt"), "erstellt");
 }
 
 TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
@@ -126,7 +116,7 @@ TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
     EXPECT_EQ(failure_number([] { puzzle::write_file("a.txt", "x"); }),
               puzzle::failure_file_access);
     EXPECT_EQ(fs::read_symlink("a.txt"), "b.txt");
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
 TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
@@ -138,25 +128,25 @@ TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
 }
 
 TEST_F(PuzzleFile, AWriteProtectedFileIsNotReplaced) {
-    Arbeitsordner::write_file("spiel.txt", "alt");
+    WorkingFolder::write_file("spiel.txt", "alt");
     fs::permissions("spiel.txt",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "alt");
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "alt");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, AnotherUsersFileIsNotReplaced) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a file to another user here; the decision itself "
                         "is tested by OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced";
-    Arbeitsordner::write_file("spiel.txt", "fremd");
+    WorkingFolder::write_file("spiel.txt", "fremd");
     fs::permissions("spiel.txt", fs::perms::all);
     ASSERT_EQ(::chown("spiel.txt", 65534, 65534), 0);
     EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "fremd");
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "fremd");
     struct stat info {};
     ASSERT_EQ(::stat("spiel.txt", &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -166,11 +156,11 @@ TEST_F(PuzzleFile, ASaveRemovesTemporaryFilesOfKilledSavesOlderThanADay) {
     const auto two_days_ago = fs::file_time_type::clock::now() - std::chrono::hours(48);
     for (const char* name :
          {".sudoku-Alt123", ".sudoku-Neu456", ".sudoku-Alt12", "sudoku-Alt789"}) {
-        Arbeitsordner::write_file(name, "halb");
+        WorkingFolder::write_file(name, "halb");
         if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, two_days_ago);
     }
     puzzle::write_file("spiel.txt", "x");
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
                                                              "sudoku-Alt789", "spiel.txt"}));
 }
 
@@ -180,18 +170,18 @@ TEST_F(PuzzleFile, FailedWriteLeavesTargetAndFolderAsTheyWere) {
               toolkit::failure_path_not_found);
     // A directory in the target's place is neither replaced nor touched.
     fs::create_directory("ordner.txt");
-    Arbeitsordner::write_file("ordner.txt/drin", "bleibt");
+    WorkingFolder::write_file("ordner.txt/drin", "bleibt");
     EXPECT_NE(failure_number([] { puzzle::write_file("ordner.txt", "x"); }), 0);
-    EXPECT_EQ(Arbeitsordner::read_file("ordner.txt/drin"), "bleibt");
+    EXPECT_EQ(WorkingFolder::read_file("ordner.txt/drin"), "bleibt");
     // A name the file system refuses.
     EXPECT_NE(failure_number([] { puzzle::write_file(std::string(300, 'n') + ".txt", "x"); }), 0);
     EXPECT_EQ(failure_number([] { puzzle::write_file(std::string("a\0b.txt", 7), "x"); }),
               puzzle::failure_bad_file_name);
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"ordner.txt"}));
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"ordner.txt"}));
 }
 
 TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
-    Arbeitsordner::write_file("spiel.txt", "das alte Spiel\r\n");
+    WorkingFolder::write_file("spiel.txt", "das alte Spiel\r\n");
     // A file size limit makes the write fail as a full disk would.
     struct rlimit before {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
@@ -205,6 +195,6 @@ TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
     std::signal(SIGXFSZ, previous_signal);
 
     EXPECT_EQ(number, puzzle::failure_io);
-    EXPECT_EQ(Arbeitsordner::read_file("spiel.txt"), "das alte Spiel\r\n");
-    EXPECT_EQ(Arbeitsordner::names(), (std::set<std::string>{"spiel.txt"}));
+    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "das alte Spiel\r\n");
+    EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
 }

@@ -13,19 +13,19 @@ std::string repeat(int n, const std::string& part) {
 
 // Givens 5 in cell 1 and 3 in cell 11, then 9 in cell 21.
 puzzle::GameState sample() {
-    puzzle::GameState stand;
-    stand.anz_d_ziff = 2;
-    stand.back = 3;
+    puzzle::GameState state;
+    state.anz_d_ziff = 2;
+    state.back = 3;
     const int fields[] = {1, 11, 21};
     const char* texts[] = {"5", "3", "9"};
     const toolkit::Integer digits[] = {5, 3, 9};
     for (int k = 0; k < 3; ++k) {
-        stand.zug_feld[k] = fields[k];
-        stand.move_text[k] = texts[k];
-        stand.zug_ziffer[k] = digits[k];
+        state.zug_feld[k] = fields[k];
+        state.move_text[k] = texts[k];
+        state.zug_ziffer[k] = digits[k];
     }
-    stand.given[0] = stand.given[10] = true;
-    return stand;
+    state.given[0] = state.given[10] = true;
+    return state;
 }
 
 }  // namespace
@@ -44,18 +44,18 @@ TEST(PuzzleLine, FreshBoardGivesEmptySections) {
 }
 
 TEST(PuzzleLine, HeaderCarriesTheGivensOnlyWhenThereAreAny) {
-    puzzle::GameState stand;
-    stand.anz_d_ziff = 23;
-    EXPECT_EQ(puzzle::line(stand).substr(0, 4), " 23-");
-    stand.anz_d_ziff = -4;  // never a count of givens: no number either
-    EXPECT_EQ(puzzle::line(stand).substr(0, 2), "/-");
+    puzzle::GameState state;
+    state.anz_d_ziff = 23;
+    EXPECT_EQ(puzzle::line(state).substr(0, 4), " 23-");
+    state.anz_d_ziff = -4;  // never a count of givens: no number either
+    EXPECT_EQ(puzzle::line(state).substr(0, 2), "/-");
 }
 
 TEST(PuzzleLine, OnlyMovesUpToBackAreWritten) {
     // Moves taken back keep their records; the line must not show them.
-    puzzle::GameState stand = sample();
-    stand.back = 1;
-    const std::string text = puzzle::line(stand);
+    puzzle::GameState state = sample();
+    state.back = 1;
+    const std::string text = puzzle::line(state);
     EXPECT_EQ(text.substr(0, 9), " 2-1:5/!/");
     EXPECT_EQ(text.find("11:3"), std::string::npos);
     EXPECT_NE(text.find("-5/%/%/"), std::string::npos);
@@ -63,11 +63,11 @@ TEST(PuzzleLine, OnlyMovesUpToBackAreWritten) {
 }
 
 TEST(PuzzleLine, MarksAndGivensStandAtTheirCells) {
-    puzzle::GameState stand;
-    stand.markierung[29] = "a";  // cell 30
-    stand.markierung[80] = "z";  // cell 81
-    stand.given[40] = true;      // cell 41
-    const std::string text = puzzle::line(stand);
+    puzzle::GameState state;
+    state.markierung[29] = "a";  // cell 30
+    state.markierung[80] = "z";  // cell 81
+    state.given[40] = true;      // cell 41
+    const std::string text = puzzle::line(state);
     const std::size_t marks = text.find("-?/") + 1;
     EXPECT_EQ(text.substr(marks, 81 * 2), repeat(29, "?/") + "a/" + repeat(50, "?/") + "z/");
     const std::size_t givens = marks + 81 * 2 + 1;
@@ -75,17 +75,17 @@ TEST(PuzzleLine, MarksAndGivensStandAtTheirCells) {
 }
 
 TEST(PuzzleLine, FullBoardHasNoGapsAndStaysWithinTheLineLimit) {
-    puzzle::GameState stand;
-    stand.anz_d_ziff = 81;
-    stand.back = 81;
+    puzzle::GameState state;
+    state.anz_d_ziff = 81;
+    state.back = 81;
     for (int k = 0; k < 81; ++k) {
-        stand.zug_feld[k] = 81 - k;
-        stand.move_text[k] = "9";
-        stand.zug_ziffer[k] = 9;
-        stand.markierung[k] = "m";
-        stand.given[k] = true;
+        state.zug_feld[k] = 81 - k;
+        state.move_text[k] = "9";
+        state.zug_ziffer[k] = 9;
+        state.markierung[k] = "m";
+        state.given[k] = true;
     }
-    const std::string text = puzzle::line(stand);
+    const std::string text = puzzle::line(state);
     EXPECT_EQ(text.find('!'), std::string::npos);
     EXPECT_EQ(text.find('%'), std::string::npos);
     EXPECT_EQ(text.substr(0, 11), " 81-81:9/80");
@@ -96,10 +96,10 @@ TEST(PuzzleLine, FullBoardHasNoGapsAndStaysWithinTheLineLimit) {
 
 TEST(PuzzleLine, CellIndexIsWrittenAsRecorded) {
     // A cell index read from a file is kept as read; it is written back so.
-    puzzle::GameState stand;
-    stand.back = 1;
-    stand.zug_feld[0] = 2.5;
-    stand.move_text[0] = "4";
-    stand.zug_ziffer[0] = 4;
-    EXPECT_EQ(puzzle::line(stand).substr(0, 8), "/-2.5:4/");
+    puzzle::GameState state;
+    state.back = 1;
+    state.zug_feld[0] = 2.5;
+    state.move_text[0] = "4";
+    state.zug_ziffer[0] = 4;
+    EXPECT_EQ(puzzle::line(state).substr(0, 8), "/-2.5:4/");
 }

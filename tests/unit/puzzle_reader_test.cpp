@@ -3,13 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
-#include <sstream>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
-#include "tests/unit/working_folder.h"
+#include "tests/support/headless_game.h"
+#include "tests/support/working_folder.h"
 
 namespace {
 
@@ -26,75 +23,53 @@ std::string sample() {
     return line + "- 3-\r\n";
 }
 
-struct Einlesen : ::testing::Test {
-    Arbeitsordner folder;
-    std::ostringstream output;
-    toolkit::ScriptedPlatform platform{output};
-    std::unique_ptr<Program> program = std::make_unique<Program>(platform);
-    frm_sudoku_main& m = program->main;
-
-    void SetUp() override {
-        program->start_program();
-        program->start.cmd_start.click();
-    }
-    void read_puzzle(const std::string& name) {
-        platform.queueInput(name);
-        m.cmd_einlesen_vorgabe.click();
-    }
-    void save(const std::string& name) {
-        platform.queueInput(name);
-        m.cmd_save.click();
-    }
+struct PuzzleReading : ::testing::Test, HeadlessGame<> {
+    frm_sudoku_main& m = main;
+    void SetUp() override { open_main_screen(); }
 };
 
 }  // namespace
 
-TEST_F(Einlesen, TextAfterTheTrailerIsNeverLookedAtHoweverLong) {
+TEST_F(PuzzleReading, TextAfterTheTrailerIsNeverLookedAtHoweverLong) {
     // Line ends do not count. Only a scan that runs past position 32767
     // makes a file damaged, not the length of what follows a valid puzzle.
     std::string line = sample();
     const std::size_t content = line.size() - 2;
-    Arbeitsordner::write_file("genau.txt", line + std::string(32767 - content, 'x'));
-    Arbeitsordner::write_file("lang.txt",
-                              line + std::string(40000, 'x') + "\r\n" + std::string(40000, 'y'));
-
-    for (const char* name : {"genau", "lang"}) {
+    const std::string exact = line + std::string(32767 - content, 'x');
+    const std::string long_file = line + std::string(40000, 'x') + "\r\n" + std::string(40000, 'y');
+    for (const std::string* file : {&exact, &long_file}) {
         m.cmd_neustart.click();
-        read_puzzle(name);
-        EXPECT_EQ(m.back, 3) << name;
-        EXPECT_TRUE(m.txt_m(11).italic()) << name;
-        EXPECT_FALSE(program->app.ended()) << name;
+        m.read_puzzle_bytes(*file);
+        EXPECT_EQ(m.back, 3) << file->size();
+        EXPECT_TRUE(m.txt_m(11).italic()) << file->size();
+        EXPECT_FALSE(program->app.ended()) << file->size();
     }
 }
 
-TEST_F(Einlesen, ScanThatRunsPastTheLastPositionIsDamaged) {
+TEST_F(PuzzleReading, ScanThatRunsPastTheLastPositionIsDamaged) {
     // 32767 characters without the "-" that closes the header: the position
     // counter overflows.
-    Arbeitsordner::write_file("kopf.txt", std::string(32767, '7'));
-    read_puzzle("kopf");
+    m.read_puzzle_bytes(std::string(32767, '7'));
     EXPECT_TRUE(program->app.ended());
     EXPECT_EQ(m.beenden, toolkit::True);
     EXPECT_EQ(m.anz_d_ziff, 0);
 }
 
-TEST_F(Einlesen, DigitSectionAcceptsOnlyDecimalDigits) {
-    Arbeitsordner::write_file("null.txt", "/-1:4/-0/-?/-n/- 1-");
-    read_puzzle("null");
+TEST_F(PuzzleReading, DigitSectionAcceptsOnlyDecimalDigits) {
+    m.read_puzzle_bytes("/-1:4/-0/-?/-n/- 1-");
     EXPECT_FALSE(program->app.ended());
     EXPECT_EQ(m.zug_ziffer(1), 0);  // "0" is a digit, though no move has it
 
     m.cmd_neustart.click();
-    Arbeitsordner::write_file("buchstabe.txt", "/-1:4/-a/-?/-n/- 1-");
-    read_puzzle("buchstabe");
+    m.read_puzzle_bytes("/-1:4/-a/-?/-n/- 1-");
     EXPECT_TRUE(program->app.ended());
 }
 
-TEST_F(Einlesen, MoveEntryBeyondThe81stIsAnUnknownFailure) {
+TEST_F(PuzzleReading, MoveEntryBeyondThe81stIsAnUnknownFailure) {
     std::string line = "/-";
     for (int i = 0; i < 81; ++i) line += "!/";
     line += "5:5/-5/-?/-n/- 1-";
-    Arbeitsordner::write_file("zug82.txt", line);
-    read_puzzle("zug82");
+    m.read_puzzle_bytes(line);
     EXPECT_FALSE(program->app.ended());
     EXPECT_NE(output.str().find("\"Ein umbekannter Fehler trat auf!\""), std::string::npos);
     EXPECT_EQ(m.txt_m(5).text(), "");
@@ -103,12 +78,12 @@ TEST_F(Einlesen, MoveEntryBeyondThe81stIsAnUnknownFailure) {
 
 // Random games, saved, read back after a restart and saved again: the board
 // and the file must come back unchanged.
-TEST_F(Einlesen, RandomGamesSurviveTheRoundTrip) {
+TEST(PuzzleRoundTrip, RandomGamesSurviveTheRoundTrip) {
+    WorkingFolder folder;
     for (unsigned seed = 1; seed <= 12; ++seed) {
-        auto fresh = std::make_unique<Program>(platform);
-        frm_sudoku_main& game = fresh->main;
-        fresh->start_program();
-        fresh->start.cmd_start.click();
+        HeadlessGame<> fresh;
+        frm_sudoku_main& game = fresh.main;
+        fresh.open_main_screen();
         std::mt19937 random(seed);
         auto roll = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
@@ -125,8 +100,7 @@ TEST_F(Einlesen, RandomGamesSurviveTheRoundTrip) {
                 game.cmd_einlesen_vorgabe.click();  // fixes the givens; never in every third game
             }
         }
-        platform.queueInput("vorher");
-        game.cmd_save.click();
+        fresh.save("vorher");
 
         struct Cell {
             std::string text;
@@ -146,14 +120,12 @@ TEST_F(Einlesen, RandomGamesSurviveTheRoundTrip) {
         const bool button = game.cmd_einlesen_vorgabe.enabled();
 
         game.cmd_neustart.click();
-        platform.queueInput("vorher");
-        game.cmd_einlesen_vorgabe.click();
-        platform.queueInput("nachher");
-        game.cmd_save.click();
+        fresh.read_puzzle("vorher");
+        fresh.save("nachher");
 
         SCOPED_TRACE("seed " + std::to_string(seed));
-        ASSERT_FALSE(fresh->app.ended());
-        EXPECT_EQ(Arbeitsordner::read_file("nachher.txt"), Arbeitsordner::read_file("vorher.txt"));
+        ASSERT_FALSE(fresh.ended());
+        EXPECT_EQ(WorkingFolder::read_file("nachher.txt"), WorkingFolder::read_file("vorher.txt"));
         EXPECT_TRUE(cells() == board);
         EXPECT_EQ(game.back, back);
         EXPECT_EQ(game.anz_d_ziff, anz_d_ziff);

@@ -8,14 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "screens/program.h"
-#include "screens/toolkit/scripted_platform.h"
+#include "tests/support/headless_game.h"
 
 namespace {
 
@@ -105,12 +102,11 @@ void expect_equal(const T& actual, const T& wanted, const char* was, int k) {
                       << ", expected " << ::testing::PrintToString(wanted);
 }
 
-class RandomGame {
+class RandomGame : HeadlessGame<> {
   public:
-    RandomGame(unsigned seed, bool hide_displays)
-        : random_(seed), program_(std::make_unique<Program>(platform_)) {
-        program_->start_program();
-        frm_sudoku_start& start = program_->start;
+    RandomGame(unsigned seed, bool hide_displays) : random_(seed) {
+        program->start_program();
+        frm_sudoku_start& start = program->start;
         if (hide_displays) {
             // Hide every check display but the last-entry one, whose labels
             // the user clicks to set marks: the hidden ones must still follow.
@@ -120,7 +116,7 @@ class RandomGame {
         }
         start.cmd_start.click();
         hidden_ = hide_displays;
-        output_.str("");
+        output.str("");
     }
 
     void play(int steps, int givens_after_step) {
@@ -167,8 +163,6 @@ class RandomGame {
     int at_limit() const { return at_limit_; }
 
   private:
-    frm_sudoku_main& main() { return program_->main; }
-
     int roll(int from, int until) {
         return std::uniform_int_distribution<int>(from, until)(random_);
     }
@@ -183,10 +177,10 @@ class RandomGame {
 
     // A user's key press in cell k: the cell gets the focus, then the key.
     void key(int k, int code) {
-        main().setFocus(main().txt_m(k));
-        main().txt_m(k).pressKey(code);
-        EXPECT_EQ(program_->app.focus(), &main().txt_m(k < 81 ? k + 1 : 81));
-        EXPECT_EQ(main().cmd_einlesen_vorgabe.text(), "Vorgabe beenden");
+        main.setFocus(main.txt_m(k));
+        main.txt_m(k).pressKey(code);
+        EXPECT_EQ(program->app.focus(), &main.txt_m(k < 81 ? k + 1 : 81));
+        EXPECT_EQ(main.cmd_einlesen_vorgabe.text(), "Vorgabe beenden");
         keys_pressed_ = true;
     }
 
@@ -204,13 +198,13 @@ class RandomGame {
 
         key(k, '0' + d);
 
-        EXPECT_EQ(output_.str(), expected_message) << "cell " << k << " digit " << d;
+        EXPECT_EQ(output.str(), expected_message) << "cell " << k << " digit " << d;
         if (passt) {
             board_.digit[k] = d;
             board_.moves.emplace_back(k, d);
             board_.counter_written = true;
             board_.undo_enabled = true;
-            EXPECT_EQ(main().lbl_c(k).text(), std::to_string(d));
+            EXPECT_EQ(main.lbl_c(k).text(), std::to_string(d));
         } else if (empty) {
             ++refused_;
             if (!board_.moves.empty()) board_.undo_enabled = true;
@@ -222,12 +216,12 @@ class RandomGame {
     void other_key() {
         static constexpr int keys[] = {'0', 'a', 'Z', ' ', '!', '-', 8, 13, 0xE4};
         key(random_cell(false), keys[roll(0, 8)]);
-        EXPECT_EQ(output_.str(), "");
+        EXPECT_EQ(output.str(), "");
     }
 
     void undo() {
         // A user can click the button only while it is enabled.
-        if (!main().cmd_back.enabled()) {
+        if (!main.cmd_back.enabled()) {
             EXPECT_FALSE(board_.can_undo());
             return;
         }
@@ -235,51 +229,51 @@ class RandomGame {
         int cell = 0;
         std::string mark_letter;
         std::string caption_before;  // of the move that becomes the last one
-        const std::string panel_davor = main().lbl_erkl(1).text();
+        const std::string panel_before = main.lbl_erkl(1).text();
         if (can) {
             cell = board_.moves.back().first;
-            mark_letter = main().markierung(cell);
+            mark_letter = main.markierung(cell);
             if (board_.moves.size() >= 2)
-                caption_before = main().lbl_c(board_.moves[board_.moves.size() - 2].first).text();
+                caption_before = main.lbl_c(board_.moves[board_.moves.size() - 2].first).text();
         }
-        main().cmd_back.click();
+        main.cmd_back.click();
         if (!can) return;
         board_.digit[cell] = 0;
         board_.moves.pop_back();
         board_.counter_written = true;
         board_.undo_enabled = board_.can_undo();
-        EXPECT_EQ(main().markierung(cell), "");
-        EXPECT_EQ(main().lbl_c(cell).text(), "");
+        EXPECT_EQ(main.markierung(cell), "");
+        EXPECT_EQ(main.lbl_c(cell).text(), "");
         if (board_.can_undo()) {
             // The new last move is shown on the last-entry display. When its
             // label showed a letter, the mark panel shows that letter and the
             // digit; otherwise the panel is empty if a mark was taken back,
             // and unchanged if not.
             auto [k, d] = board_.moves.back();
-            EXPECT_EQ(main().lbl_c(k).text(), std::to_string(d));
+            EXPECT_EQ(main.lbl_c(k).text(), std::to_string(d));
             if (is_letter(caption_before)) {
-                EXPECT_EQ(main().lbl_erkl(1).text(), caption_before);
-                EXPECT_EQ(main().lbl_erkl(2).text(), std::to_string(d));
+                EXPECT_EQ(main.lbl_erkl(1).text(), caption_before);
+                EXPECT_EQ(main.lbl_erkl(2).text(), std::to_string(d));
             } else if (!mark_letter.empty()) {
-                EXPECT_EQ(main().lbl_erkl(1).text(), "");
-                EXPECT_EQ(main().lbl_erkl(2).text(), "");
+                EXPECT_EQ(main.lbl_erkl(1).text(), "");
+                EXPECT_EQ(main.lbl_erkl(2).text(), "");
             } else {
-                EXPECT_EQ(main().lbl_erkl(1).text(), panel_davor);
+                EXPECT_EQ(main.lbl_erkl(1).text(), panel_before);
             }
         } else {
             if (!mark_letter.empty()) {
-                EXPECT_EQ(main().lbl_erkl(1).text(), "");
-                EXPECT_EQ(main().lbl_erkl(2).text(), "");
+                EXPECT_EQ(main.lbl_erkl(1).text(), "");
+                EXPECT_EQ(main.lbl_erkl(2).text(), "");
             }
             for (int i = 1; i <= 81; ++i)
-                EXPECT_FALSE(is_digit(main().lbl_c(i).text())) << "lbl_c(" << i << ")";
+                EXPECT_FALSE(is_digit(main.lbl_c(i).text())) << "lbl_c(" << i << ")";
         }
     }
 
     int mark_count() {
         int n = 0;
         for (int i = 1; i <= 81; ++i)
-            if (is_letter(main().markierung(i))) ++n;
+            if (is_letter(main.markierung(i))) ++n;
         return n;
     }
 
@@ -290,65 +284,64 @@ class RandomGame {
         int k = random_cell(false);
         if (!board_.moves.empty() && roll(0, 19) >= (targeted ? 1 : 5)) {
             const int last = board_.moves.back().first;
-            if (!targeted || is_digit(main().lbl_c(last).text())) k = last;
+            if (!targeted || is_digit(main.lbl_c(last).text())) k = last;
         }
-        const std::string before = main().lbl_c(k).text();
-        const int mark_before = main().mark;
+        const std::string before = main.lbl_c(k).text();
+        const int mark_before = main.mark;
         const int count = mark_count();
-        main().lbl_c(k).click();
-        const std::string after = main().lbl_c(k).text();
+        main.lbl_c(k).click();
+        const std::string after = main.lbl_c(k).text();
 
         if (board_.digit[k] != 0 && mark_before > 24) ++at_limit_;
         if (board_.digit[k] == 0 || mark_before > 24) {
             EXPECT_EQ(after, before);
-            EXPECT_EQ(main().mark, mark_before);
+            EXPECT_EQ(main.mark, mark_before);
             return;
         }
         if (is_digit(before)) {
             // A new mark: the letter after the marks counted now.
             const std::string letter(1, static_cast<char>('a' + count));
             EXPECT_EQ(after, letter);
-            EXPECT_EQ(main().markierung(k), letter);
-            EXPECT_EQ(main().mark, count);
+            EXPECT_EQ(main.markierung(k), letter);
+            EXPECT_EQ(main.mark, count);
         } else if (is_letter(before) && before[0] == 'a' + count - 1) {
             // The highest letter comes off again.
             EXPECT_EQ(after, "");
-            EXPECT_EQ(main().markierung(k), "");
-            EXPECT_EQ(main().mark, count - 1);
+            EXPECT_EQ(main.markierung(k), "");
+            EXPECT_EQ(main.mark, count - 1);
         } else {
             EXPECT_EQ(after, before);
-            EXPECT_EQ(main().mark, count);
+            EXPECT_EQ(main.mark, count);
         }
         if (mark_count() > highest_mark_count_) highest_mark_count_ = mark_count();
     }
 
     void fix_givens() {
         if (!keys_pressed_) key(random_cell(false), 'x');
-        main().cmd_einlesen_vorgabe.click();
+        main.cmd_einlesen_vorgabe.click();
         board_.given = true;
         board_.givens = static_cast<int>(board_.moves.size());
-        EXPECT_FALSE(main().cmd_einlesen_vorgabe.enabled());
-        for (int k = 1; k <= 81; ++k)
-            EXPECT_EQ(main().txt_m(k).italic(), board_.digit[k] != 0) << k;
+        EXPECT_FALSE(main.cmd_einlesen_vorgabe.enabled());
+        for (int k = 1; k <= 81; ++k) EXPECT_EQ(main.txt_m(k).italic(), board_.digit[k] != 0) << k;
     }
 
     // "Ansicht ändern", "Zurück", "Fortsetzen": the game must be unchanged.
     void change_view() {
-        main().cmd_ans_aend.click();
-        EXPECT_TRUE(program_->start.visible());
-        EXPECT_FALSE(main().visible());
-        program_->start.cmd_ansicht.click();
-        EXPECT_EQ(program_->start.cmd_start.text(), "Fortsetzen");
-        program_->start.cmd_start.click();
-        EXPECT_TRUE(main().visible());
+        main.cmd_ans_aend.click();
+        EXPECT_TRUE(program->start.visible());
+        EXPECT_FALSE(main.visible());
+        program->start.cmd_ansicht.click();
+        EXPECT_EQ(program->start.cmd_start.text(), "Fortsetzen");
+        program->start.cmd_start.click();
+        EXPECT_TRUE(main.visible());
     }
 
     void check() {
         const Board& b = board_;
-        frm_sudoku_main& m = main();
+        frm_sudoku_main& m = main;
         const int moves = static_cast<int>(b.moves.size());
-        EXPECT_EQ(output_.str().find("ended"), std::string::npos);
-        output_.str("");
+        EXPECT_EQ(output.str().find("ended"), std::string::npos);
+        output.str("");
 
         // Which digits stand in each row, column and square (bit d).
         std::array<int, 9> in_row{}, in_column{}, in_square{};
@@ -444,9 +437,6 @@ class RandomGame {
     }
 
     std::mt19937 random_;
-    std::ostringstream output_;
-    toolkit::ScriptedPlatform platform_{output_};
-    std::unique_ptr<Program> program_;
     Board board_;
     bool hidden_ = false;
     bool keys_pressed_ = false;
@@ -484,8 +474,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, RandomGameTest,
                          [](const ::testing::TestParamInfo<GameRun>& info) {
                              const GameRun& run = info.param;
                              return "Seed" + std::to_string(run.seed) +
-                                    (run.hide_displays ? "_Versteckt" : "") +
+                                    (run.hide_displays ? "_DisplaysHidden" : "") +
                                     (run.givens_after_step
-                                         ? "_VorgabeNach" + std::to_string(run.givens_after_step)
+                                         ? "_GivensAfter" + std::to_string(run.givens_after_step)
                                          : "");
                          });

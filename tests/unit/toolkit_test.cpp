@@ -8,6 +8,7 @@
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/scripted_platform.h"
+#include "tests/support/failure_number.h"
 
 using namespace toolkit;
 
@@ -42,18 +43,8 @@ struct ToolkitTest : ::testing::Test {
 
 TEST_F(ToolkitTest, ArrayIndexesOutsideTheBoundsRaiseTheirFailureNumbers) {
     EXPECT_EQ(screen.field(3).fullName(), "feld(3)");
-    try {
-        screen.field(-1);
-        FAIL();
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), failure_element_index);
-    }
-    try {
-        screen.field(4);
-        FAIL();
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), failure_element_missing);
-    }
+    EXPECT_EQ(failure_number([&] { screen.field(-1); }), failure_element_index);
+    EXPECT_EQ(failure_number([&] { screen.field(4); }), failure_element_missing);
 }
 
 TEST_F(ToolkitTest, SettingATextRaisesTheChangeEventNestedAndOnlyOnAChange) {

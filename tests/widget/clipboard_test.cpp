@@ -77,9 +77,8 @@ class ClipboardTest : public ProgramTest {
 
   private slots:
     void init() {
-        p = std::make_unique<RunningProgram>();
         // The print screen's windows are made when it is first shown.
-        p->startGame();
+        startGame();
         p->click(main().cmd_druck);
     }
     void cleanup() { p.reset(); }

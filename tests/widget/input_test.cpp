@@ -17,10 +17,7 @@ class InputTest : public ProgramTest {
 
   private:
   private slots:
-    void init() {
-        p = std::make_unique<RunningProgram>();
-        p->startGame();
-    }
+    void init() { startGame(); }
     void cleanup() { p.reset(); }
 
     void aTypedDigitStaysLocksTheCellAndTheFocusMoves() {
@@ -259,19 +256,10 @@ class InputTest : public ProgramTest {
     }
 
     void aFreeTextFieldKeepsWhatWasTypedInTheModel() {
-        QTemporaryDir folder;
-        QFile file(folder.filePath("sudoku_erkl.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Zeile eins\nZweite Zeile mit \xc3\xa4\n");
-        file.close();
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-
         p->click(main().cmd_ans_aend);
         QVERIFY(QTest::qWaitForWindowActive(p->window(start())));
         p->click(start().cmd_ansicht);  // back to the home state
-        p->click(start().cmd_erkl);
-        QDir::setCurrent(before);
+        clickExplanation("Zeile eins\nZweite Zeile mit \xc3\xa4\n");
 
         QTextEdit* explanation = p->field(start().txt_Erkl);
         QVERIFY(explanation->isVisible());

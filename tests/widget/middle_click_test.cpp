@@ -5,15 +5,12 @@
 // selection: each input stays as it was and the program goes on.
 
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -83,15 +80,7 @@ class MiddleClickTest : public ProgramTest {
     void cleanup() { p.reset(); }
 
     void intoTheExplanationBox() {
-        QTemporaryDir folder;
-        QFile file(folder.filePath("sudoku_erkl.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Erklärung\n");
-        file.close();
-        const QString before = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        p->click(start().cmd_erkl);
-        QDir::setCurrent(before);
+        clickExplanation("Erklärung\n");
         QTextEdit* field = p->field(start().txt_Erkl);
         QVERIFY(field->isVisible());
         middleClickKeepsTheText(start().txt_Erkl, field->viewport());

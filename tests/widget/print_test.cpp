@@ -120,10 +120,7 @@ class PrintTest : public ProgramTest {
     }
 
   private slots:
-    void init() {
-        p = std::make_unique<RunningProgram>();
-        p->startGame();
-    }
+    void init() { startGame(); }
     void cleanup() { p.reset(); }
 
     void theTableHasNineByNineCellsWithoutHeaders() {
@@ -248,7 +245,7 @@ class PrintTest : public ProgramTest {
     void aLaterOpeningShowsTheBoardOfNow() {
         printGame();
         p->click(druck().txt_eing(0));
-        p->write_file("Rätsel aus der Zeitung");
+        p->type_free_text("Rätsel aus der Zeitung");
         p->click(druck().cmd_zurueck);
         QVERIFY(QTest::qWaitForWindowActive(p->window(main())));
         intoCell(10, "6");
@@ -268,7 +265,7 @@ class PrintTest : public ProgramTest {
     void printingShowsTheScreenWithoutButtonsWithLongNotesField() {
         printGame();
         p->click(druck().txt_eing(0));
-        p->write_file("Nr. 17");
+        p->type_free_text("Nr. 17");
         PrintRecord a;
         setPrintTarget(a, RecordingTarget::Fault::none);
         DialogAnswerer dialogs;
@@ -302,7 +299,7 @@ class PrintTest : public ProgramTest {
     void thePaperPageShowsNoFocus() {
         printGame();
         p->click(druck().txt_eing(1));
-        p->write_file("Erika");
+        p->type_free_text("Erika");
         QLineEdit* field = p->line(druck().txt_eing(1));
         QVERIFY(field->hasFocus());
         // Watches whether the field has the focus while it is drawn.
@@ -328,7 +325,7 @@ class PrintTest : public ProgramTest {
         // Afterwards the field has the focus again, for the model too.
         QVERIFY(field->hasFocus());
         QCOMPARE(p->program->app.focus(), &druck().txt_eing(1));
-        p->write_file(" M.");
+        p->type_free_text(" M.");
         QCOMPARE(druck().txt_eing(1).text(), std::string("Erika M."));
     }
 

@@ -58,10 +58,7 @@ class UsabilityTest : public ProgramTest {
     }
 
   private slots:
-    void init() {
-        p = std::make_unique<RunningProgram>();
-        p->startGame();
-    }
+    void init() { startGame(); }
     void cleanup() { p.reset(); }
 
     void qtsOwnTextsAreGerman() {

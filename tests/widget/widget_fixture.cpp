@@ -66,7 +66,7 @@ void RunningProgram::type_text(const QString& text) const {
     }
 }
 
-void RunningProgram::write_file(const QString& text) const {
+void RunningProgram::type_free_text(const QString& text) const {
     for (QChar c : text) {
         QWidget* target = QApplication::focusWidget();
         if (!target) qFatal("no widget has the focus");

@@ -11,12 +11,14 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "screens/program.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
 #include "screens/qt/units.h"
+#include "tests/support/working_folder.h"
 
 class QLineEdit;
 class QTextEdit;
@@ -43,7 +45,7 @@ struct RunningProgram {
     void type_text(const QString& text) const;
     // Free text as a user types it into the focused widget, umlauts and
     // other characters beyond ASCII included.
-    void write_file(const QString& text) const;
+    void type_free_text(const QString& text) const;
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
 
     // From the start screen to the main screen, by "Sudoku starten".
@@ -63,6 +65,19 @@ class ProgramTest : public QObject {
     frm_sudoku_start& start() { return p->program->start; }
     frm_sudoku_druck& druck() { return p->program->druck; }
 
+    // The program started afresh, with its main screen open.
+    void startGame() {
+        p = std::make_unique<RunningProgram>();
+        p->startGame();
+    }
+    // "Erklärung lesen" clicked in a fresh working folder that holds an
+    // explanation file of these bytes; the folder is left again at once.
+    void clickExplanation(const std::string& bytes) {
+        WorkingFolder folder;
+        WorkingFolder::write_file("sudoku_erkl.txt", bytes);
+        p->click(start().cmd_erkl);
+    }
+
     // Clicks into cell k and types the text there.
     void intoCell(int k, const QString& text) {
         p->click(main().txt_m(k));
@@ -71,7 +86,7 @@ class ProgramTest : public QObject {
     // Clicks into header field i of the print screen and writes the text there.
     void intoField(int i, const QString& text) {
         p->click(druck().txt_eing(i));
-        p->write_file(text);
+        p->type_free_text(text);
     }
     // After printing, failed or not: both print buttons are back and the
     // notes field has its normal height again, in the model and on screen.

@@ -7,28 +7,29 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
-// A fresh temporary working directory for one test; the previous working
-// directory is restored and the folder removed afterwards.
-class Arbeitsordner {
+// A fresh temporary folder of its own (mkdtemp), removed with everything in
+// it when the object goes.
+class TemporaryFolder {
   public:
-    Arbeitsordner() : before_(std::filesystem::current_path()) {
+    TemporaryFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "sudoku-test-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
         path_ = pattern;
-        std::filesystem::current_path(path_);
     }
-    ~Arbeitsordner() {
+    ~TemporaryFolder() {
         std::error_code fail;
-        std::filesystem::current_path(before_, fail);
         std::filesystem::remove_all(path_, fail);
     }
-    const std::filesystem::path& path() const { return path_; }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    Arbeitsordner(const Arbeitsordner&) = delete;
-    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // The name of a file in the folder.
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
 
     static void write_file(const std::string& name, const std::string& bytes) {
         std::ofstream(name, std::ios::binary) << bytes;
@@ -48,6 +49,21 @@ class Arbeitsordner {
     }
 
   private:
-    std::filesystem::path before_;
     std::filesystem::path path_;
+};
+
+// A fresh temporary folder as the working directory for as long as the
+// object lives; the previous working directory is restored afterwards.
+class WorkingFolder : public TemporaryFolder {
+  public:
+    WorkingFolder() : before_(std::filesystem::current_path()) {
+        std::filesystem::current_path(path());
+    }
+    ~WorkingFolder() {
+        std::error_code fail;
+        std::filesystem::current_path(before_, fail);
+    }
+
+  private:
+    std::filesystem::path before_;
 };
