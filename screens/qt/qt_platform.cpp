@@ -50,6 +50,15 @@ QMessageBox::Icon icon(int buttons) {
 
 }  // namespace
 
+void QtPlatform::attach(QtFrontEnd& frontEnd) {
+    if (frontEnd_) throw std::logic_error("the platform has a front end already");
+    frontEnd_ = &frontEnd;
+}
+
+void QtPlatform::detach(QtFrontEnd& frontEnd) {
+    if (frontEnd_ == &frontEnd) frontEnd_ = nullptr;
+}
+
 QWidget* QtPlatform::dialogParent() const {
     return frontEnd_ ? frontEnd_->activeWindow() : nullptr;
 }
