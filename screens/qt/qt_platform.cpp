@@ -107,7 +107,7 @@ void QtPlatform::printScreen(toolkit::Screen& screen) {
     if (!folder.isValid())
         throw std::runtime_error("no temporary folder for the printed page: " +
                                  folder.errorString().toStdString());
-    const QString file = folder.filePath(QStringLiteral("seite.pdf"));
+    const QString file = folder.filePath(QStringLiteral("page.pdf"));
     {
         QPdfWriter page(file);
         page.setTitle(title);

@@ -23,7 +23,7 @@ class QtPlatform : public toolkit::Platform {
     // Where printed pages go: the system's default printer, looked up anew
     // for every page, unless a target of its own is set (tests).
     using PrintTargetSource = std::function<std::unique_ptr<PrintTarget>()>;
-    void setDruckziel(PrintTargetSource source) { printTarget_ = std::move(source); }
+    void setPrintTarget(PrintTargetSource source) { printTarget_ = std::move(source); }
 
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
