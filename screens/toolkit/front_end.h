@@ -7,8 +7,9 @@
 //
 // Lifetime
 //   - The platform (platform.h) comes first: the Application holds it.
-//   - Then the screens with all their elements. Elements are created in a
-//     screen's constructor, which also sets the layout; none is added later.
+//   - Then the screens with all their elements, layouts, event handlers and
+//     menus. Elements are created in a screen's constructor; none is added
+//     later.
 //   - Then the front end: one window per screen of the Application, created
 //     before the program shows its first screen. A window creates the
 //     widgets of its elements at the screen's first load.
