@@ -30,16 +30,13 @@ int main(int argc, char* argv[]) {
     program->start.explanation_places = explanation::search_places(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
         SUDOKU_DATA_FOLDER_RELATIVE, SUDOKU_DATA_FOLDER);
+    // Declared after the program, so destroyed before it: the windows
+    // observe the screens.
+    qtfront::QtFrontEnd frontEnd(platform, program->app);
+    if (timing::active()) timing::install(*program, frontEnd);
+    if (self_check::active()) self_check::install(*program, frontEnd);
+    program->start_program();
     int status = 0;
-    {
-        qtfront::QtFrontEnd frontEnd(program->app);
-        platform.setFrontEnd(&frontEnd);
-        if (timing::active()) timing::install(*program, frontEnd);
-        if (self_check::active()) self_check::install(*program, frontEnd);
-        program->start_program();
-        if (!program->app.ended()) status = qapp.exec();
-        // The windows go first: they observe the screens.
-        platform.setFrontEnd(nullptr);
-    }
+    if (!program->app.ended()) status = qapp.exec();
     return status;
 }

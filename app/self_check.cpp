@@ -27,7 +27,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
         QTimer watchdog;
         QObject::connect(&watchdog, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                std::fprintf(stderr, "Meldung: %s\n", box->text().toUtf8().constData());
+                std::fprintf(stderr, "message: %s\n", box->text().toUtf8().constData());
                 box->reject();
             }
         });

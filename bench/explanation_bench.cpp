@@ -76,8 +76,7 @@ void ExplanationShown(benchmark::State& state) {
     const Folder folder(file(static_cast<int>(state.range(0))));
     qtfront::QtPlatform platform;
     auto program = std::make_unique<Program>(platform);
-    qtfront::QtFrontEnd frontEnd(program->app);
-    platform.setFrontEnd(&frontEnd);
+    qtfront::QtFrontEnd frontEnd(platform, program->app);
     program->start_program();
     QWidget* window = frontEnd.window(program->start);
     for (auto _ : state) {
@@ -91,7 +90,6 @@ void ExplanationShown(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    platform.setFrontEnd(nullptr);
 }
 
 // Files beyond the limits: 5 MB in one line, 50 MB of empty lines.

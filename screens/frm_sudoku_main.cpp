@@ -53,6 +53,7 @@ frm_sudoku_main::frm_sudoku_main(Program& program)
       cmd_exit(*this, ElementKind::Button, "cmd_exit"),
       program_(program) {
     create_layout();
+    connect_events();
 }
 
 void frm_sudoku_main::create_layout() {
@@ -191,7 +192,10 @@ void frm_sudoku_main::create_layout() {
         button.element.setTabIndex(tab++);
     }
 
-    // Events.
+    nameForScreenReaders();
+}
+
+void frm_sudoku_main::connect_events() {
     for (int k = 0; k <= 81; ++k) {
         auto index = static_cast<Integer>(k);
         txt_m(k).onKeyPress = [this, index](int& code) { txt_m_KeyPress(index, code); };
@@ -209,8 +213,6 @@ void frm_sudoku_main::create_layout() {
     cmd_neustart.onClick = [this] { cmd_neustart_Click(); };
     cmd_druck.onClick = [this] { cmd_druck_Click(); };
     cmd_exit.onClick = [this] { cmd_exit_Click(); };
-
-    nameForScreenReaders();
 }
 
 void frm_sudoku_main::nameForScreenReaders() {

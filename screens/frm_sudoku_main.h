@@ -79,6 +79,8 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
 
   private:
     void create_layout();
+    // The elements' events to the screen's procedures.
+    void connect_events();
     // Names for a screen reader: where each cell stands, what each check
     // display counts.
     void nameForScreenReaders();

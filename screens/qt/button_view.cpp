@@ -61,8 +61,7 @@ class PushButton : public QPushButton {
             const QRect target = painter.boundingRect(textArea, alignment, text())
                                      .adjusted(-2, -1, 2, 1)
                                      .intersected(frame.adjusted(3, 3, -3, -3));
-            QPen punkte(Qt::black, 1, Qt::DotLine);
-            painter.setPen(punkte);
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
             painter.drawRect(target.adjusted(0, 0, -1, -1));
         }
     }

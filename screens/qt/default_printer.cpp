@@ -39,15 +39,15 @@ class DefaultPrinter : public PrintTarget {
 
         cups_dest_t* target = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
                                                instance.isEmpty() ? nullptr : instance.constData());
-        if (!target) printer_failure("Drucker nicht erreichbar: " + full.toStdString());
+        if (!target) printer_failure("printer not reachable: " + full.toStdString());
         // The queue's saved options (lpoptions) apply, as with lp.
         const int job =
             cupsPrintFile2(CUPS_HTTP_DEFAULT, target->name, pdfFile.toLocal8Bit().constData(),
                            title.toUtf8().constData(), target->num_options, target->options);
         cupsFreeDests(1, target);
         if (job == 0)
-            printer_failure("Der Drucker " + full.toStdString() +
-                            " nahm den Auftrag nicht an: " + cupsLastErrorString());
+            printer_failure("the printer " + full.toStdString() +
+                            " refused the job: " + cupsLastErrorString());
     }
 
   private:
@@ -58,7 +58,7 @@ class DefaultPrinter : public PrintTarget {
 
 std::unique_ptr<PrintTarget> defaultPrinter() {
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) printer_failure("Kein Standarddrucker eingerichtet");
+    if (info.isNull()) printer_failure("no default printer set up");
     return std::make_unique<DefaultPrinter>(std::move(info));
 }
 

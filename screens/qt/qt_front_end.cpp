@@ -4,10 +4,16 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <stdexcept>
+
+#include "screens/qt/qt_platform.h"
 
 namespace qtfront {
 
-QtFrontEnd::QtFrontEnd(toolkit::Application& application) : application_(application) {
+QtFrontEnd::QtFrontEnd(QtPlatform& platform, toolkit::Application& application)
+    : platform_(platform), application_(application) {
+    if (&application_.platform() != &platform_)
+        throw std::invalid_argument("the front end's platform is not the application's");
     // Qt's own texts (the text fields' context menus, the file and print
     // dialogs) in German, whatever the user's locale: every other text of
     // the program is German. Without Qt's translations they stay English.
@@ -18,9 +24,12 @@ QtFrontEnd::QtFrontEnd(toolkit::Application& application) : application_(applica
         qtTexts_ = std::move(german);
     for (toolkit::Screen* screen : application_.screens())
         windows_.push_back(std::make_unique<ScreenWindow>(*screen));
+    // Attached last: if anything above throws, no destructor runs to detach.
+    platform_.attach(*this);
 }
 
 QtFrontEnd::~QtFrontEnd() {
+    platform_.detach(*this);
     if (qtTexts_) QCoreApplication::removeTranslator(qtTexts_.get());
 }
 

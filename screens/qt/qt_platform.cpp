@@ -50,6 +50,15 @@ QMessageBox::Icon icon(int buttons) {
 
 }  // namespace
 
+void QtPlatform::attach(QtFrontEnd& frontEnd) {
+    if (frontEnd_) throw std::logic_error("the platform has a front end already");
+    frontEnd_ = &frontEnd;
+}
+
+void QtPlatform::detach(QtFrontEnd& frontEnd) {
+    if (frontEnd_ == &frontEnd) frontEnd_ = nullptr;
+}
+
 QWidget* QtPlatform::dialogParent() const {
     return frontEnd_ ? frontEnd_->activeWindow() : nullptr;
 }
@@ -98,7 +107,7 @@ void QtPlatform::printScreen(toolkit::Screen& screen) {
     if (!folder.isValid())
         throw std::runtime_error("no temporary folder for the printed page: " +
                                  folder.errorString().toStdString());
-    const QString file = folder.filePath(QStringLiteral("seite.pdf"));
+    const QString file = folder.filePath(QStringLiteral("page.pdf"));
     {
         QPdfWriter page(file);
         page.setTitle(title);

@@ -20,14 +20,10 @@ class QtPlatform : public toolkit::Platform {
     // The title of a message box without one of its own.
     static constexpr const char* defaultTitle = "Sudoku";
 
-    // Tells where the screens' windows are: dialogs open over the visible one,
-    // printing draws a screen's window.
-    void setFrontEnd(QtFrontEnd* frontEnd) { frontEnd_ = frontEnd; }
-
     // Where printed pages go: the system's default printer, looked up anew
     // for every page, unless a target of its own is set (tests).
     using PrintTargetSource = std::function<std::unique_ptr<PrintTarget>()>;
-    void setDruckziel(PrintTargetSource source) { printTarget_ = std::move(source); }
+    void setPrintTarget(PrintTargetSource source) { printTarget_ = std::move(source); }
 
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
@@ -54,6 +50,13 @@ class QtPlatform : public toolkit::Platform {
     bool ended() const { return ended_; }
 
   private:
+    // The front end attaches itself for its lifetime (see QtFrontEnd): its
+    // windows are where the dialogs open and what printing draws. Without
+    // one, dialogs have no parent and printing fails.
+    friend class QtFrontEnd;
+    void attach(QtFrontEnd& frontEnd);
+    void detach(QtFrontEnd& frontEnd);
+
     QWidget* dialogParent() const;
 
     QtFrontEnd* frontEnd_ = nullptr;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/toolkit/element.h"
 
+#include <stdexcept>
+
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
 
@@ -51,6 +53,12 @@ Element::Element(Screen& screen, ElementKind kind, std::string name, int index)
 
 std::string Element::fullName() const {
     return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Element::setObserver(ElementObserver* observer) {
+    if (observer && observer_ && observer != observer_)
+        throw std::logic_error(fullName() + " has an observer already");
+    observer_ = observer;
 }
 
 void Element::notify(Property property) {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "screens/toolkit/front_end.h"
 #include "screens/toolkit/shortcuts.h"
 
 namespace toolkit {
@@ -29,26 +30,6 @@ struct Font {
 enum class ElementKind { TextBox, Label, Button, CheckBox, Grid };
 
 enum class Alignment { Left, Center };
-
-// What changed on an element, for the observer that draws it.
-enum class Property {
-    Text,
-    Visible,
-    Enabled,
-    Locked,
-    Value,
-    Geometry,
-    Font,
-    Colors,
-    Appearance,  // alignment, multi-line, scroll bar, max length, transparency
-    Grid,        // grid contents, sizes or cell formats
-};
-
-class ElementObserver {
-  public:
-    virtual ~ElementObserver() = default;
-    virtual void elementChanged(class Element& element, Property property) = 0;
-};
 
 // One element of a screen: text box, label, button, check box or grid. It holds
 // every property the program sets or reads and raises the program's events.
@@ -148,7 +129,9 @@ class Element {
     // screen's. Returns whether one of them handled it.
     bool pressSpecialKey(SpecialKey key);
 
-    void setObserver(ElementObserver* observer) { observer_ = observer; }
+    // The front end's observer of this element (see front_end.h): one at a
+    // time; null detaches it.
+    void setObserver(ElementObserver* observer);
 
   protected:
     void notify(Property property);

@@ -24,13 +24,13 @@ Grid::Grid(Screen& screen, std::string name, int rows, int cols)
 void Grid::checkRow(int row) const {
     if (row < 0 || row >= rows_)
         throw Failure(failure_property_index,
-                      "Zeile " + std::to_string(row) + " fehlt in " + fullName());
+                      "no row " + std::to_string(row) + " in " + fullName());
 }
 
 void Grid::checkCol(int col) const {
     if (col < 0 || col >= cols_)
         throw Failure(failure_property_index,
-                      "Spalte " + std::to_string(col) + " fehlt in " + fullName());
+                      "no column " + std::to_string(col) + " in " + fullName());
 }
 
 std::size_t Grid::position(int row, int col) const {
@@ -127,7 +127,7 @@ void Grid::setCellBackColor(std::optional<Rgb> color) {
 
 void Grid::setCellAlignment(int alignment) {
     checkValue(alignment >= left_top && alignment <= general,
-               "Ausrichtung " + std::to_string(alignment));
+               "alignment " + std::to_string(alignment));
     GridCell& c = at(row_, col_);
     if (c.alignment == alignment) return;
     c.alignment = alignment;

@@ -2,6 +2,7 @@
 #include "screens/toolkit/screen.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "screens/toolkit/application.h"
 
@@ -21,6 +22,12 @@ void Screen::setCaption(const std::string& caption) {
 void Screen::setClientSize(int width, int height) {
     clientWidth_ = width;
     clientHeight_ = height;
+}
+
+void Screen::setObserver(ScreenObserver* observer) {
+    if (observer && observer_ && observer != observer_)
+        throw std::logic_error(name_ + " has an observer already");
+    observer_ = observer;
 }
 
 void Screen::notify(ScreenProperty property) {

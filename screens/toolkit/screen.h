@@ -14,14 +14,6 @@ namespace toolkit {
 
 class Application;
 
-enum class ScreenProperty { Visible, Caption, Focus, Loaded };
-
-class ScreenObserver {
-  public:
-    virtual ~ScreenObserver() = default;
-    virtual void screenChanged(class Screen& screen, ScreenProperty property) = 0;
-};
-
 // A screen (window) of the program with its elements. It is loaded at its first
 // showing, hidden and shown again with its state kept, and unloaded at the end.
 class Screen {
@@ -79,17 +71,18 @@ class Screen {
     // focus moves on to the next element of the focus order that can take it.
     void focusableChanged(Element& element);
 
-    void setObserver(ScreenObserver* observer) { observer_ = observer; }
+    // The front end's observer of this screen (see front_end.h): one at a
+    // time; null detaches it.
+    void setObserver(ScreenObserver* observer);
     // Called by Element's constructor.
     void registerElement(Element* element) { elements_.push_back(element); }
-    // Tells the observer of an element change; used by the elements.
-    void notify(ScreenProperty property);
 
   protected:
     virtual void Form_Load() {}
 
   private:
     void focusFirst();
+    void notify(ScreenProperty property);
 
     Application& application_;
     std::string name_;

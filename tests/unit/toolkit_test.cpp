@@ -3,6 +3,7 @@
 
 #include <new>
 #include <sstream>
+#include <stdexcept>
 
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/element_array.h"
@@ -186,4 +187,28 @@ TEST_F(ToolkitTest, AUserEventWhoseHandlerRunsOutOfMemoryIsReportedAndTheProgram
     const std::string message = "message \"\" 0 \"Ein unbekannter Fehler trat auf!\" -> ok\n";
     EXPECT_EQ(out.str(), message + message);
     EXPECT_FALSE(app.ended());
+}
+
+// Two front ends drawing one element would fight over it, and the first to
+// go would silence the other.
+TEST_F(ToolkitTest, AnElementOrScreenTakesOneObserverAtATime) {
+    struct Watcher : ElementObserver, ScreenObserver {
+        int changes = 0;
+        void elementChanged(Element&, Property) override { ++changes; }
+        void screenChanged(Screen&, ScreenProperty) override { ++changes; }
+    } first, second;
+    screen.button.setObserver(&first);
+    screen.setObserver(&first);
+    EXPECT_THROW(screen.button.setObserver(&second), std::logic_error);
+    EXPECT_THROW(screen.setObserver(&second), std::logic_error);
+    screen.button.setText("x");
+    screen.setCaption("x");
+    EXPECT_EQ(first.changes, 2);
+    screen.button.setObserver(nullptr);
+    screen.setObserver(nullptr);
+    screen.button.setObserver(&second);
+    screen.setObserver(&second);
+    screen.button.setText("y");
+    screen.setCaption("y");
+    EXPECT_EQ(second.changes, 2);
 }

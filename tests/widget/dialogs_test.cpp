@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QtTest>
+#include <stdexcept>
 
 #include "screens/qt/print_page.h"
 #include "screens/toolkit/failure.h"
@@ -140,6 +141,19 @@ class DialogsTest : public ProgramTest {
         const QByteArray content = result.readAll();
         QVERIFY(content.startsWith("%PDF"));
         QCOMPARE(content.count("/Type /Page\n") + content.count("/Type /Page\r"), 1);
+    }
+
+    void thePlatformOutlivesItsFrontEnd() {
+        // The windows are gone: dialogs open without a parent, a page
+        // cannot be drawn, and nothing reaches the destroyed windows.
+        p->frontEnd.reset();
+        DialogAnswerer dialogs;
+        dialogs.button("OK");
+        QCOMPARE(p->platform.messageBox("Hallo", 0, ""), int(toolkit::answer_ok));
+        QTemporaryDir folder;
+        QVERIFY_THROWS_EXCEPTION(
+            std::logic_error,
+            p->platform.writePdf(start(), folder.filePath("page.pdf").toStdString()));
     }
 
     void theClosingQuestionWithNoKeepsTheWindow() {

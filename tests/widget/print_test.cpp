@@ -115,7 +115,7 @@ class PrintTest : public ProgramTest {
     }
 
     void setPrintTarget(PrintRecord& a, RecordingTarget::Fault f) {
-        p->platform.setDruckziel(
+        p->platform.setPrintTarget(
             [this, &a, f] { return std::make_unique<RecordingTarget>(a, *p, f); });
     }
 

@@ -13,15 +13,13 @@
 
 RunningProgram::RunningProgram()
     : program(std::make_unique<Program>(platform)),
-      frontEnd(std::make_unique<qtfront::QtFrontEnd>(program->app)) {
-    platform.setFrontEnd(frontEnd.get());
+      frontEnd(std::make_unique<qtfront::QtFrontEnd>(platform, program->app)) {
     program->start_program();
     QWidget* start = window(program->start);
     if (!QTest::qWaitForWindowActive(start)) qWarning("start window not active");
 }
 
 RunningProgram::~RunningProgram() {
-    platform.setFrontEnd(nullptr);
     frontEnd.reset();  // the windows observe the screens: they go first
     program.reset();
 }
