@@ -2,7 +2,9 @@
 // The candidate history view: lists the saved candidate texts of the first
 // five moves in the enlarged txt_test box.
 
-#include "screens/program.h"
+#include <string>
+
+#include "screens/frm_sudoku_main.h"
 
 namespace {
 

@@ -3,8 +3,10 @@
 // conflict check against row, column and square.
 
 #include "board/cells.h"
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/failure.h"
+#include "screens/toolkit/numbers.h"
 
 using toolkit::False;
 using toolkit::True;

@@ -2,7 +2,9 @@
 // Loading the main screen and initialising the check displays.
 
 #include "board/cells.h"
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/frm_sudoku_start.h"
+#include "screens/toolkit/numbers.h"
 
 using toolkit::False;
 using toolkit::True;
@@ -14,7 +16,7 @@ void frm_sudoku_main::Form_Load() {
 }
 
 void frm_sudoku_main::sud_main_manager() {
-    const frm_sudoku_start& start = program_.start;
+    const frm_sudoku_start& start = start_screen();
     auto show = [](ElementArray& display, Integer flag_value) {
         for (int i = 1; i <= 81; ++i) display(i).setVisible(flag_value != 0);
     };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cell marks: the letters "a" to "z" set on the last-entry display.
 
-#include "screens/program.h"
+#include <string>
+
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/numbers.h"
 
 namespace {
 

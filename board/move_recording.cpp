@@ -3,7 +3,8 @@
 // candidate pads, the last-entry display and the count panel.
 
 #include "board/cells.h"
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/numbers.h"
 
 using toolkit::False;
 using toolkit::True;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo: takes back the last move, one move per click, down to the givens.
 
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/numbers.h"
 
 using toolkit::True;
 

@@ -7,8 +7,10 @@
 #include <string_view>
 
 #include "files/puzzle_file.h"
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/application.h"
 #include "screens/toolkit/failure.h"
+#include "screens/toolkit/numbers.h"
 
 using toolkit::Failure;
 using toolkit::Integer;

@@ -2,10 +2,13 @@
 // Saving a game as a one-line puzzle file.
 
 #include <exception>
+#include <string>
 
 #include "files/puzzle_file.h"
 #include "files/puzzle_line.h"
-#include "screens/program.h"
+#include "screens/frm_sudoku_main.h"
+#include "screens/toolkit/application.h"
+#include "screens/toolkit/numbers.h"
 
 namespace {
 

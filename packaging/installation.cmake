@@ -39,7 +39,7 @@ target_compile_definitions(sudoku PRIVATE
 # The icon's pictures, written at build time from the same description as
 # the window icon.
 add_executable(sudoku-icon tools/icon_files.cpp)
-target_link_libraries(sudoku-icon PRIVATE sudoku_qt)
+target_link_libraries(sudoku-icon PRIVATE sudoku_game sudoku_qt)
 set(sudoku_icon_png ${CMAKE_CURRENT_BINARY_DIR}/icon/${SUDOKU_APP_ID}.png)
 set(sudoku_icon_svg ${CMAKE_CURRENT_BINARY_DIR}/icon/${SUDOKU_APP_ID}.svg)
 add_custom_command(

@@ -236,6 +236,10 @@ void frm_sudoku_main::nameForScreenReaders() {
     lbl_erkl(5).setAccessibleName("Eingegebene Ziffern: eigene");
 }
 
+const frm_sudoku_start& frm_sudoku_main::start_screen() const {
+    return program_.start;
+}
+
 void frm_sudoku_main::cmd_ans_aend_Click() {
     nicht_neu = True;
     hide();

@@ -9,6 +9,7 @@
 #include "screens/toolkit/screen.h"
 
 class Program;
+class frm_sudoku_start;
 
 // The main screen: the board, the five check displays and the commands of a
 // game. It owns the board state; its procedures are spread over board/
@@ -91,6 +92,8 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
     void nameForScreenReaders();
     // The numeric value of cell k's text, as the conflict check compares it.
     double cell_value(int k);
+    // The start screen, whose check boxes choose the check displays.
+    const frm_sudoku_start& start_screen() const;
 
     Program& program_;
 };

@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "screens/toolkit/element.h"
+#include "screens/toolkit/picture.h"
+
+// The look of the program in one place: the colours of the screens
+// and the design of the program's icon.
 
 // Colours shared by the screens.
 namespace colours {
@@ -17,3 +23,33 @@ inline constexpr toolkit::Rgb squares[] = {{255, 192, 192}, {255, 192, 128}, {25
                                            {128, 255, 255}, {0, 192, 192},   {128, 128, 255}};
 
 }  // namespace colours
+
+// The program's icon: a 3 x 3 board in the colours of the squares, framed,
+// with a small digit in the middle square. One description serves the window
+// icon, the installed 16 x 16 picture and the scalable picture, so that the
+// three cannot drift apart.
+namespace program_icon {
+
+// Width and height in pixels of the design.
+inline constexpr int size = 16;
+
+// The rectangles, painted in this order; the first covers the whole icon.
+inline constexpr std::array<toolkit::PictureRect, 16> design = [] {
+    std::array<toolkit::PictureRect, 16> r{};
+    r[0] = {0, 0, size, size, colours::background};
+    // The nine squares, row by row, each 4 x 4 with a pixel of gap.
+    for (int q = 0; q < 9; ++q)
+        r[1 + q] = {1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, colours::squares[q]};
+    const toolkit::Rgb frame{128, 0, 128};
+    r[10] = {0, 0, size, 1, frame};
+    r[11] = {0, size - 1, size, 1, frame};
+    r[12] = {0, 0, 1, size, frame};
+    r[13] = {size - 1, 0, 1, size, frame};
+    // A "1" in the middle square, as a cell with an entry.
+    const toolkit::Rgb digit{0, 0, 0};
+    r[14] = {7, 6, 1, 4, digit};
+    r[15] = {6, 7, 1, 1, digit};
+    return r;
+}();
+
+}  // namespace program_icon

@@ -2,27 +2,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "screens/toolkit/element.h"
+#include "screens/toolkit/picture.h"
 
-// The program's icon: a 3 x 3 board in the colours of the squares, framed,
-// with a small digit in the middle square. One description serves the window
-// icon, the installed 16 x 16 picture and the scalable picture, so that the
-// three cannot drift apart.
+// The program's icon, from its design in look.h: as the toolkit's picture for
+// the windows and the installed 16 x 16 picture, and as a scalable picture.
 namespace program_icon {
 
-// Width and height in pixels of the design.
-inline constexpr int size = 16;
-
-// A filled rectangle of whole pixels.
-struct Rect {
-    int left, top, width, height;
-    toolkit::Rgb colour;
-};
-
-// The rectangles, painted in this order; the first covers the whole icon.
-const std::vector<Rect>& rects();
+// The design as a picture of its size.
+toolkit::Picture picture();
 
 // The design as an SVG document with a 16 x 16 user space.
 std::string svg();

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: writes the program's icon as the pictures that are installed,
 //   sudoku-icon PNG-FILE SVG-FILE
-// both from the one description in screens/program_icon.h.
+// both from the one design in screens/look.h.
 
 #include <QImage>
 #include <cstdio>
 #include <fstream>
 
 #include "screens/program_icon.h"
-#include "screens/qt/program_icon_image.h"
+#include "screens/qt/picture_image.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PNG-FILE SVG-FILE\n", argv[0]);
         return 2;
     }
-    if (!qtfront::programIconImage().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    if (!qtfront::pictureImage(program_icon::picture())
+             .save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
         return 1;
     }

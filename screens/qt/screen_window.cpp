@@ -3,12 +3,11 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QWindow>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/key_forwarding.h"
-#include "screens/qt/program_icon_image.h"
+#include "screens/qt/picture_image.h"
 #include "screens/qt/units.h"
 #include "screens/toolkit/application.h"
 
@@ -27,7 +26,7 @@ ScreenWindow::ScreenWindow(toolkit::Screen& screen) : screen_(screen) {
     }
     // Every window carries the program's icon, not only the screen whose
     // layout names one: the desktop shows them as one program.
-    setWindowIcon(programWindowIcon());
+    setWindowIcon(pictureIcon(screen_.application().icon()));
     applySize();
     screen_.setObserver(this);
     if (screen_.loaded()) createViews();
@@ -131,10 +130,6 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     // The window stays; the model hides or unloads the screen if it wants to.
     event->ignore();
     screen_.application().runUserEvent([this] { screen_.closeRequested(); });
-}
-
-QIcon programWindowIcon() {
-    return QIcon(QPixmap::fromImage(programIconImage()));
 }
 
 }  // namespace qtfront

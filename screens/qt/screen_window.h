@@ -48,7 +48,4 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
     std::optional<QPoint> placeWhenShown_;
 };
 
-// The program's small window icon (see program_icon.h).
-QIcon programWindowIcon();
-
 }  // namespace qtfront

@@ -3,8 +3,10 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "screens/toolkit/picture.h"
 #include "screens/toolkit/platform.h"
 #include "screens/toolkit/screen.h"
 
@@ -17,6 +19,10 @@ class Application {
     explicit Application(Platform& platform) : platform_(platform) {}
 
     Platform& platform() const { return platform_; }
+
+    // The program's icon, shown on every window; none until the program sets it.
+    void setIcon(Picture icon) { icon_ = std::move(icon); }
+    const Picture& icon() const { return icon_; }
 
     void registerScreen(Screen* screen) { screens_.push_back(screen); }
     const std::vector<Screen*>& screens() const { return screens_; }
@@ -43,6 +49,7 @@ class Application {
 
   private:
     Platform& platform_;
+    Picture icon_;
     std::vector<Screen*> screens_;
     bool ended_ = false;
 };

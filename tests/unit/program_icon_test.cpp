@@ -9,11 +9,13 @@
 #include <regex>
 #include <string>
 
+#include "screens/look.h"
+
 namespace {
 
 using Pixels = std::array<std::array<toolkit::Rgb, program_icon::size>, program_icon::size>;
 
-void paint(Pixels& raster, const program_icon::Rect& f) {
+void paint(Pixels& raster, const toolkit::PictureRect& f) {
     for (int y = f.top; y < f.top + f.height; ++y)
         for (int x = f.left; x < f.left + f.width; ++x) raster[y][x] = f.colour;
 }
@@ -21,7 +23,10 @@ void paint(Pixels& raster, const program_icon::Rect& f) {
 }  // namespace
 
 TEST(ProgramIcon, EveryRectangleLiesOnTheIconAndTheFirstCoversIt) {
-    const auto& rects = program_icon::rects();
+    const toolkit::Picture icon = program_icon::picture();
+    EXPECT_EQ(icon.width, program_icon::size);
+    EXPECT_EQ(icon.height, program_icon::size);
+    const auto& rects = icon.rects;
     ASSERT_FALSE(rects.empty());
     EXPECT_EQ(rects.front().left, 0);
     EXPECT_EQ(rects.front().top, 0);
@@ -46,7 +51,8 @@ TEST(ProgramIcon, TheSvgShowsThePixelsOfTheDescription) {
     EXPECT_NE(svg.find("shape-rendering=\"crispEdges\""), std::string::npos);
 
     Pixels expected{}, got{};
-    for (const auto& f : program_icon::rects()) paint(expected, f);
+    const toolkit::Picture icon = program_icon::picture();
+    for (const auto& f : icon.rects) paint(expected, f);
 
     const std::regex rectangle(
         "<rect x=\"(\\d+)\" y=\"(\\d+)\" width=\"(\\d+)\" height=\"(\\d+)\" "
@@ -62,6 +68,6 @@ TEST(ProgramIcon, TheSvgShowsThePixelsOfTheDescription) {
                     {hex(5), hex(6), hex(7)}});
         ++count;
     }
-    EXPECT_EQ(count, program_icon::rects().size());
+    EXPECT_EQ(count, icon.rects.size());
     EXPECT_EQ(got, expected);
 }

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <memory>
 
+#include "screens/program_icon.h"
+#include "screens/qt/picture_image.h"
 #include "widget_fixture.h"
 
 namespace {
@@ -113,7 +115,7 @@ class UsabilityTest : public ProgramTest {
     }
 
     void everyWindowHasTheProgramsIcon() {
-        const QImage icon = qtfront::programWindowIcon().pixmap(16).toImage();
+        const QImage icon = qtfront::pictureIcon(program_icon::picture()).pixmap(16).toImage();
         for (const toolkit::Screen* screen : p->program->app.screens())
             QCOMPARE(p->window(*screen)->windowIcon().pixmap(16).toImage(), icon);
     }
