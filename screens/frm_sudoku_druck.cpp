@@ -15,7 +15,7 @@ using toolkit::Rgb;
 namespace {
 
 // Every element of the print screen writes in the screen's font.
-const Font font{"Lucida Handwriting", 9.75, false, false};
+const Font font{fonts::handwriting, 9.75, false, false};
 
 constexpr Rgb given_grey{225, 225, 225};
 constexpr int cell_size = 475;

@@ -12,9 +12,6 @@ using toolkit::True;
 
 namespace {
 
-const char* const lucida = "Lucida Handwriting";
-const char* const sans = "MS Sans Serif";
-
 // Colour of row or column n (1 to 9).
 Rgb line_colour(int n) {
     switch ((n - 1) % 3) {
@@ -64,7 +61,7 @@ void frm_sudoku_main::create_layout() {
 
     const int txt_c_links[] = {4560, 5235, 5910, 6600, 7260, 7935, 8610, 9285, 9960};
     const int txt_c_oben[] = {240, 905, 1560, 2225, 2880, 3545, 4200, 4865, 5520};
-    const Font small{sans, 8.25, true, false};
+    const Font small{fonts::sans, 8.25, true, false};
 
     for (int k = 1; k <= 81; ++k) {
         const int a = (k - 1) / 9 + 1;
@@ -74,7 +71,7 @@ void frm_sudoku_main::create_layout() {
         Element& cell = txt_m(k);
         cell.move(360 + 360 * (b - 1), 2520 + 360 * (a - 1), 375, 375);
         cell.setBackColor(cell_colour);
-        cell.setFont(Font{sans, 12, true, false});
+        cell.setFont(Font{fonts::sans, 12, true, false});
         cell.setMaxLength(1);
         cell.setTabIndex(k - 1);
 
@@ -112,7 +109,7 @@ void frm_sudoku_main::create_layout() {
 
     // The hidden spare elements 0.
     txt_m(0).move(3360, 6000, 255, 375);
-    txt_m(0).setFont(Font{sans, 12, true, false});
+    txt_m(0).setFont(Font{fonts::sans, 12, true, false});
     txt_m(0).setMaxLength(1);
     txt_c(0).move(3720, 6120, 195, 285);
     txt_c(0).setMultiLine(true);
@@ -140,7 +137,7 @@ void frm_sudoku_main::create_layout() {
         Element& letter = txt_Titel(i);
         letter.setText(title[i].letter);
         letter.move(title[i].left, title[i].top, title[i].width, 855);
-        letter.setFont(Font{lucida, 36, false, false});
+        letter.setFont(Font{fonts::handwriting, 36, false, false});
         letter.setAlignment(Alignment::Center);
         letter.setBackColor(colours::background);
         letter.setForeColor(title[i].colour);
@@ -160,8 +157,8 @@ void frm_sudoku_main::create_layout() {
         label.setAlignment(Alignment::Center);
         bool title_line = i == 0 || i == 3;
         label.setBackColor(title_line ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
-        label.setFont(title_line ? Font{lucida, 8.25, false, false}
-                                 : Font{sans, 9.75, true, false});
+        label.setFont(title_line ? Font{fonts::handwriting, 8.25, false, false}
+                                 : Font{fonts::sans, 9.75, true, false});
     }
 
     txt_test.move(4080, 6000, 255, 285);
@@ -188,7 +185,7 @@ void frm_sudoku_main::create_layout() {
         button.element.setText(button.text);
         button.element.move(5400, button.top, 1815, button.height);
         button.element.setBackColor(colours::button);
-        button.element.setFont(Font{lucida, button.size, false, false});
+        button.element.setFont(Font{fonts::handwriting, button.size, false, false});
         button.element.setTabIndex(tab++);
     }
 

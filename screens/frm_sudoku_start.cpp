@@ -10,11 +10,7 @@ using toolkit::ElementKind;
 using toolkit::Font;
 using toolkit::True;
 
-namespace {
-
-const char* const lucida = "Lucida Handwriting";
-
-}  // namespace
+namespace {}  // namespace
 
 frm_sudoku_start::frm_sudoku_start(Program& program)
     : Screen(program.app, "frm_sudoku_start"),
@@ -34,20 +30,20 @@ frm_sudoku_start::frm_sudoku_start(Program& program)
 
     lbl_Titel.setText("Sudoku");
     lbl_Titel.move(1680, 840, 6735, 2175);
-    lbl_Titel.setFont(Font{lucida, 72, true, true});
+    lbl_Titel.setFont(Font{fonts::handwriting, 72, true, true});
     lbl_Titel.setForeColor(colours::title);
     lbl_Titel.setTransparent(true);
     lbl_Titel.setAlignment(Alignment::Center);
 
     lbl_autor.setText("Ihr Helfer beim Lösen von Sudokus von Hand");
     lbl_autor.move(2280, 2760, 6255, 495);
-    lbl_autor.setFont(Font{lucida, 14.25, false, true});
+    lbl_autor.setFont(Font{fonts::handwriting, 14.25, false, true});
     lbl_autor.setForeColor(colours::title);
     lbl_autor.setTransparent(true);
 
     lbl_Kontr_Erkl.setText("Alles anklicken ( Häkchen entfernen ), das versteckt werden soll");
     lbl_Kontr_Erkl.move(2160, 3480, 5295, 495);
-    lbl_Kontr_Erkl.setFont(Font{lucida, 9.75, true, false});
+    lbl_Kontr_Erkl.setFont(Font{fonts::handwriting, 9.75, true, false});
     lbl_Kontr_Erkl.setForeColor(colours::title);
     lbl_Kontr_Erkl.setBackColor(colours::background);
     lbl_Kontr_Erkl.setAlignment(Alignment::Center);
@@ -61,7 +57,7 @@ frm_sudoku_start::frm_sudoku_start(Program& program)
         Element& box = chk_verstecken(i);
         box.setText(captions[i]);
         box.move(2640, 4440 + 480 * i, widths[i], 375);
-        box.setFont(Font{lucida, 11.25, true, false});
+        box.setFont(Font{fonts::handwriting, 11.25, true, false});
         box.setForeColor(colours::title);
         box.setBackColor(colours::background);
         box.setValue(1);
@@ -80,7 +76,7 @@ frm_sudoku_start::frm_sudoku_start(Program& program)
                                      ButtonSpec{cmd_ansicht, "Ansicht ändern", 6360, 2515, 2}}) {
         button.element.setText(button.text);
         button.element.move(button.left, 7320, button.width, 615);
-        button.element.setFont(Font{lucida, 12, false, false});
+        button.element.setFont(Font{fonts::handwriting, 12, false, false});
         button.element.setBackColor(colours::button);
         button.element.setTabIndex(button.tab);
     }
@@ -89,7 +85,7 @@ frm_sudoku_start::frm_sudoku_start(Program& program)
     cmd_ansicht.onClick = [this] { cmd_ansicht_Click(); };
 
     txt_Erkl.move(360, 360, 1215, 615);
-    txt_Erkl.setFont(Font{"MS Sans Serif", 9.75, false, false});
+    txt_Erkl.setFont(Font{fonts::sans, 9.75, false, false});
     txt_Erkl.setMultiLine(true);
     txt_Erkl.setVerticalScrollBar(true);
     txt_Erkl.setVisible(false);

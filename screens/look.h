@@ -6,8 +6,17 @@
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/picture.h"
 
-// The look of the program in one place: the colours of the screens
+// The look of the program in one place: the faces and colours of the screens
 // and the design of the program's icon.
+
+// The two faces the screens write in; the front end chooses an installed face
+// that stands in for each.
+namespace fonts {
+
+inline constexpr const char* handwriting = "Lucida Handwriting";  // titles, labels, buttons
+inline constexpr const char* sans = "MS Sans Serif";  // cells, counters, the explanation text
+
+}  // namespace fonts
 
 // Colours shared by the screens.
 namespace colours {
