@@ -2,39 +2,8 @@
 # What `cmake --install` puts where, and the Debian package built by CPack
 # from it (`cpack -G DEB` in the build folder).
 
-include(GNUInstallDirs)
-
-# The package's name, which is also the installed program's name. Debian
-# already has a console game called "sudoku" that owns /usr/games/sudoku, so
-# neither may be named after the program; the build tree's program stays
-# `sudoku`.
-set(SUDOKU_PACKAGE sudoku-assistent)
-set(SUDOKU_PROGRAM ${SUDOKU_PACKAGE})
-set(SUDOKU_MAINTAINER "Sudoku-Team <sudoku-team@example.org>"
-    CACHE STRING "Maintainer named in the Debian package")
-# One application id names the desktop entry, the icon and the software
-# centre entry. The project has no domain of its own; the default uses the
-# reserved example domain, as the maintainer's address does, and whoever
-# publishes the package sets both to a domain they control.
-set(SUDOKU_APP_ID org.example.sudoku_assistent
-    CACHE STRING "Application id (reverse domain name) of the desktop entry, icon and metainfo")
-set(SUDOKU_SCREENSHOT_URL https://example.org/sudoku-assistent/screenshots
-    CACHE STRING "Web folder that serves the screenshots of docs/ for software centres")
-
-# Games go where Debian puts games: PREFIX/games.
-set(sudoku_games_dir games)
-set(sudoku_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${SUDOKU_PACKAGE})
-
-# The program looks for its explanation file in the working directory, then
-# in its data folder relative to its own folder (a moved installation), then
-# in the data folder of the install prefix.
-set(sudoku_data_folder "${CMAKE_INSTALL_DATADIR}/sudoku")
-file(RELATIVE_PATH sudoku_data_folder_relative "${CMAKE_INSTALL_PREFIX}/${sudoku_games_dir}"
-     "${CMAKE_INSTALL_FULL_DATADIR}/sudoku")
-target_compile_definitions(sudoku PRIVATE
-  SUDOKU_DATA_FOLDER="${CMAKE_INSTALL_FULL_DATADIR}/sudoku"
-  SUDOKU_DATA_FOLDER_RELATIVE="${sudoku_data_folder_relative}"
-  SUDOKU_DESKTOP_FILE="${SUDOKU_APP_ID}")
+# The names and folders come from packaging/folders.cmake, which the
+# program's target includes.
 
 # The icon's pictures, written at build time from the same description as
 # the window icon.
@@ -53,7 +22,6 @@ add_custom_target(program_icon ALL DEPENDS ${sudoku_icon_png} ${sudoku_icon_svg}
 # The desktop entry, the software centre entry and the manual pages, with
 # the names, paths and version of this build filled in; the manual pages and
 # the changelog compressed as Debian wants them (gzip -9n: no name, no time).
-set(SUDOKU_DATA_FOLDER_FULL ${CMAKE_INSTALL_FULL_DATADIR}/sudoku)
 set(SUDOKU_DOC_FOLDER_FULL ${CMAKE_INSTALL_PREFIX}/${sudoku_doc_dir})
 set(sudoku_package_files ${CMAKE_CURRENT_BINARY_DIR}/package-files)
 configure_file(packaging/desktop-entry.desktop.in
