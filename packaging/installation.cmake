@@ -2,8 +2,20 @@
 # What `cmake --install` puts where, and the Debian package built by CPack
 # from it (`cpack -G DEB` in the build folder).
 
-# The names and folders come from packaging/folders.cmake, which the
-# program's target includes.
+# The application id and the folders come from packaging/folders.cmake,
+# which the program's target includes.
+
+# The package's name, which is also the installed program's name. Debian
+# already has a console game called "sudoku" that owns /usr/games/sudoku, so
+# neither may be named after the program; the build tree's program stays
+# `sudoku`.
+set(SUDOKU_PACKAGE sudoku-assistent)
+set(SUDOKU_PROGRAM ${SUDOKU_PACKAGE})
+set(SUDOKU_MAINTAINER "Sudoku-Team <sudoku-team@example.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+set(SUDOKU_SCREENSHOT_URL https://example.org/sudoku-assistent/screenshots
+    CACHE STRING "Web folder that serves the screenshots of docs/ for software centres")
+set(sudoku_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${SUDOKU_PACKAGE})
 
 # The icon's pictures, written at build time from the same description as
 # the window icon.

@@ -10,8 +10,6 @@ using toolkit::ElementKind;
 using toolkit::Font;
 using toolkit::True;
 
-namespace {}  // namespace
-
 frm_sudoku_start::frm_sudoku_start(Program& program)
     : Screen(program.app, "frm_sudoku_start"),
       lbl_Titel(*this, ElementKind::Label, "lbl_Titel"),

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/picture.h"
 
@@ -42,23 +40,32 @@ namespace program_icon {
 // Width and height in pixels of the design.
 inline constexpr int size = 16;
 
-// The rectangles, painted in this order; the first covers the whole icon.
-inline constexpr std::array<toolkit::PictureRect, 16> design = [] {
-    std::array<toolkit::PictureRect, 16> r{};
-    r[0] = {0, 0, size, size, colours::background};
+// The colours of the frame and of the digit.
+inline constexpr toolkit::Rgb frame{128, 0, 128};
+inline constexpr toolkit::Rgb digit{0, 0, 0};
+
+// The rectangles (left, top, width, height, colour), painted in this order;
+// the first covers the whole icon.
+inline constexpr toolkit::PictureRect design[] = {
+    {0, 0, size, size, colours::background},
     // The nine squares, row by row, each 4 x 4 with a pixel of gap.
-    for (int q = 0; q < 9; ++q)
-        r[1 + q] = {1 + 5 * (q % 3), 1 + 5 * (q / 3), 4, 4, colours::squares[q]};
-    const toolkit::Rgb frame{128, 0, 128};
-    r[10] = {0, 0, size, 1, frame};
-    r[11] = {0, size - 1, size, 1, frame};
-    r[12] = {0, 0, 1, size, frame};
-    r[13] = {size - 1, 0, 1, size, frame};
+    {1, 1, 4, 4, colours::squares[0]},
+    {6, 1, 4, 4, colours::squares[1]},
+    {11, 1, 4, 4, colours::squares[2]},
+    {1, 6, 4, 4, colours::squares[3]},
+    {6, 6, 4, 4, colours::squares[4]},
+    {11, 6, 4, 4, colours::squares[5]},
+    {1, 11, 4, 4, colours::squares[6]},
+    {6, 11, 4, 4, colours::squares[7]},
+    {11, 11, 4, 4, colours::squares[8]},
+    // The frame.
+    {0, 0, size, 1, frame},
+    {0, size - 1, size, 1, frame},
+    {0, 0, 1, size, frame},
+    {size - 1, 0, 1, size, frame},
     // A "1" in the middle square, as a cell with an entry.
-    const toolkit::Rgb digit{0, 0, 0};
-    r[14] = {7, 6, 1, 4, digit};
-    r[15] = {6, 7, 1, 1, digit};
-    return r;
-}();
+    {7, 6, 1, 4, digit},
+    {6, 7, 1, 1, digit},
+};
 
 }  // namespace program_icon

@@ -2,13 +2,14 @@
 #include "screens/program_icon.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "screens/look.h"
 
 namespace program_icon {
 
 toolkit::Picture picture() {
-    return {size, size, {design.begin(), design.end()}};
+    return {size, size, {std::begin(design), std::end(design)}};
 }
 
 std::string svg() {
