@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "solver/cells.h"
+#include "solver/geometry.h"
 #include "solver/solver.h"
 
 class Program;

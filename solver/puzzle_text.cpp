@@ -3,36 +3,6 @@
 
 namespace solver {
 
-std::array<int, 9> unitCells(UnitKind kind, int number) {
-    std::array<int, 9> positions{};
-    const int n = number - 1;
-    for (int i = 0; i < 9; ++i) {
-        switch (kind) {
-            case UnitKind::Row:
-                positions[i] = n * 9 + i;
-                break;
-            case UnitKind::Column:
-                positions[i] = i * 9 + n;
-                break;
-            case UnitKind::Square:
-                positions[i] = (n / 3 * 3 + i / 3) * 9 + n % 3 * 3 + i % 3;
-                break;
-        }
-    }
-    return positions;
-}
-
-int candidates(const Cells& cells, int position) {
-    int possible = 0x3FE;  // digits 1 to 9
-    for (UnitKind kind : {UnitKind::Row, UnitKind::Column, UnitKind::Square}) {
-        const int number = kind == UnitKind::Row      ? rowOf(position)
-                           : kind == UnitKind::Column ? columnOf(position)
-                                                      : squareOf(position);
-        for (int p : unitCells(kind, number)) possible &= ~(1 << cells[p]);
-    }
-    return possible & 0x3FE;
-}
-
 PuzzleText readPuzzleText(std::string_view text) {
     PuzzleText puzzle;
     for (char c : text) {

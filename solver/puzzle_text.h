@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "solver/cells.h"
+#include "solver/geometry.h"
 
 namespace solver {
 

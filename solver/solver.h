@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "solver/cells.h"
+#include "solver/geometry.h"
 
 namespace solver {
 

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "solver/puzzle_text.h"
 #include "solver/solver.h"
-#include "tools/scenario_driver.h"
 
 namespace {
 
@@ -32,15 +30,6 @@ TEST(GenerateTest, TheSameSeedGivesTheSamePuzzleAndAnotherSeedAnother) {
     const solver::Cells first = solver::generate(solver::Difficulty::Easy, 42);
     EXPECT_EQ(solver::generate(solver::Difficulty::Easy, 42), first);
     EXPECT_NE(solver::generate(solver::Difficulty::Easy, 43), first);
-}
-
-TEST(ScenarioDriverMenuTest, AnUnknownItemIsAScriptError) {
-    std::ostringstream out;
-    ScenarioDriver driver(out);
-    driver.runLine("click cmd_start");
-    EXPECT_THROW(driver.runLine("menu txt_m(1) Neues Sudoku/unbekannt"), ScriptError);
-    EXPECT_THROW(driver.runLine("menu txt_m(1) Neues Sudoku"), ScriptError);
-    EXPECT_THROW(driver.runLine("key txt_m(1) Ctrl+Q"), ScriptError);
 }
 
 }  // namespace

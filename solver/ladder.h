@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "solver/candidate_grid.h"
+#include "solver/step.h"
+
+namespace solver {
+
+// A technique's search: the first step it finds on the grid, if any.
+using Finder = std::optional<Step> (*)(const CandidateGrid& grid);
+
+// One rung of the ladder: a finder, its level, and whether it relies on the
+// puzzle having exactly one solution (unique rectangles, BUG+1).
+struct Rung {
+    Level level;
+    Finder find;
+    bool needsUniqueness = false;
+};
+
+// The rungs in the order they are tried, lowest level first.
+std::span<const Rung> ladder();
+
+// The level of a technique.
+Level levelOf(Technique technique);
+
+struct LadderOptions {
+    // The givens have exactly one solution: the uniqueness techniques may run.
+    bool uniqueSolution = false;
+    // No rung above this level is tried.
+    Level highest = Level::Extrem;
+};
+
+// The first step of the lowest rung that finds one; none on a complete grid
+// or when no rung finds anything.
+std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& options = {});
+
+// The ladder run from the placed digits to the end: after every step it
+// starts again from the bottom.
+struct Solution {
+    std::vector<Step> steps;
+    CandidateGrid grid;  // as the last step left it
+    bool solved = false;
+    Level level = Level::Leicht;  // of the hardest step taken
+};
+Solution solveWithLadder(const Cells& digits, const LadderOptions& options = {});
+
+}  // namespace solver

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <bit>
+
+#include "solver/techniques.h"
+
+namespace solver::techniques {
+
+std::optional<Step> nakedSingle(const CandidateGrid& grid) {
+    for (int p = 0; p < 81; ++p) {
+        if (!grid.empty(p) || grid.candidateCount(p) != 1) continue;
+        const int digit = std::countr_zero(static_cast<unsigned>(grid.candidates(p)));
+        Step step;
+        step.technique = Technique::NakedSingle;
+        step.cells = {p};
+        step.digits = {digit};
+        step.placements = {{p, digit}};
+        return step;
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> hiddenSingle(const CandidateGrid& grid) {
+    for (int u = 0; u < 27; ++u) {
+        for (int digit = 1; digit <= 9; ++digit) {
+            const std::uint16_t places = grid.places(u, digit);
+            if (std::popcount(places) != 1 || grid.placedIn(u, digit)) continue;
+            const int p = unitCells(u)[std::countr_zero(places)];
+            Step step;
+            step.technique = Technique::HiddenSingle;
+            step.units = {unitAt(u)};
+            step.cells = {p};
+            step.digits = {digit};
+            step.placements = {{p, digit}};
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace solver::techniques
