@@ -18,6 +18,15 @@ constexpr std::array rungs{
 
 }  // namespace
 
+std::optional<Step> firstStep(Finder find, const CandidateGrid& grid) {
+    std::optional<Step> first;
+    find(grid, [&first](Step&& step) {
+        first = std::move(step);
+        return true;
+    });
+    return first;
+}
+
 std::span<const Rung> ladder() {
     return rungs;
 }
@@ -35,7 +44,7 @@ std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& opt
     for (const Rung& rung : rungs) {
         if (rung.level > options.highest) break;
         if (rung.needsUniqueness && !options.uniqueSolution) continue;
-        if (std::optional<Step> step = rung.find(grid)) return step;
+        if (std::optional<Step> step = firstStep(rung.find, grid)) return step;
     }
     return std::nullopt;
 }

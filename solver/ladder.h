@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -10,8 +11,14 @@
 
 namespace solver {
 
-// A technique's search: the first step it finds on the grid, if any.
-using Finder = std::optional<Step> (*)(const CandidateGrid& grid);
+// Receives each step a finder finds, in the finder's order; returns true to
+// stop the search.
+using StepSink = std::function<bool(Step&&)>;
+// A technique's search: hands every step it finds to the sink until the sink
+// stops it; returns whether the sink stopped it.
+using Finder = bool (*)(const CandidateGrid& grid, const StepSink& sink);
+// The first step a finder finds, if any.
+std::optional<Step> firstStep(Finder find, const CandidateGrid& grid);
 
 // One rung of the ladder: a finder, its level, and whether it relies on the
 // puzzle having exactly one solution (unique rectangles, BUG+1).

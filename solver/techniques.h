@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <optional>
-
-#include "solver/candidate_grid.h"
-#include "solver/step.h"
+#include "solver/ladder.h"
 
 // The techniques, one finder each (or one finder for a family whose members
-// share their search); every finder returns the first step it finds.
+// share their search). Every finder hands its steps to the sink in a fixed
+// order and stops when the sink says so (see Finder in ladder.h).
 namespace solver::techniques {
 
 // A naked single, cells in reading order.
-std::optional<Step> nakedSingle(const CandidateGrid& grid);
+bool nakedSingle(const CandidateGrid& grid, const StepSink& sink);
 // A hidden single: rows, then columns, then squares; digits ascending.
-std::optional<Step> hiddenSingle(const CandidateGrid& grid);
+bool hiddenSingle(const CandidateGrid& grid, const StepSink& sink);
 
 }  // namespace solver::techniques

@@ -5,7 +5,7 @@
 
 namespace solver::techniques {
 
-std::optional<Step> nakedSingle(const CandidateGrid& grid) {
+bool nakedSingle(const CandidateGrid& grid, const StepSink& sink) {
     for (int p = 0; p < 81; ++p) {
         if (!grid.empty(p) || grid.candidateCount(p) != 1) continue;
         const int digit = std::countr_zero(static_cast<unsigned>(grid.candidates(p)));
@@ -14,12 +14,12 @@ std::optional<Step> nakedSingle(const CandidateGrid& grid) {
         step.cells = {p};
         step.digits = {digit};
         step.placements = {{p, digit}};
-        return step;
+        if (sink(std::move(step))) return true;
     }
-    return std::nullopt;
+    return false;
 }
 
-std::optional<Step> hiddenSingle(const CandidateGrid& grid) {
+bool hiddenSingle(const CandidateGrid& grid, const StepSink& sink) {
     for (int u = 0; u < 27; ++u) {
         for (int digit = 1; digit <= 9; ++digit) {
             const std::uint16_t places = grid.places(u, digit);
@@ -31,10 +31,10 @@ std::optional<Step> hiddenSingle(const CandidateGrid& grid) {
             step.cells = {p};
             step.digits = {digit};
             step.placements = {{p, digit}};
-            return step;
+            if (sink(std::move(step))) return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
 }  // namespace solver::techniques

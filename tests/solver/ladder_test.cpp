@@ -32,19 +32,21 @@ TEST(CandidateGridTest, StartsFromThePlacedDigitsAndPlacingRemovesTheDigitFromPe
 
 TEST(SinglesTest, FindTheFirstInTheirOrderOrNothing) {
     Cells cells = puzzle(easy);
-    const auto naked = techniques::nakedSingle(CandidateGrid(cells));
+    const auto naked = firstStep(techniques::nakedSingle, CandidateGrid(cells));
     ASSERT_TRUE(naked);
     EXPECT_EQ(naked->placements, (std::vector<Candidate>{{positionAt(5, 6), 4}}));
     // Only one empty cell left in row 1: a hidden single in row 1 as well.
     Cells full =
         puzzle("483921657967345821251876493548132976729564138136798245372689514814253769695417382");
     full[4] = 0;
-    const auto hidden = techniques::hiddenSingle(CandidateGrid(full));
+    const auto hidden = firstStep(techniques::hiddenSingle, CandidateGrid(full));
     ASSERT_TRUE(hidden);
     EXPECT_EQ(hidden->units, (std::vector<Unit>{{UnitKind::Row, 1}}));
     EXPECT_EQ(hidden->placements, (std::vector<Candidate>{{4, 2}}));
-    EXPECT_FALSE(techniques::hiddenSingle(CandidateGrid(puzzle(
-        "483921657967345821251876493548132976729564138136798245372689514814253769695417382"))));
+    EXPECT_FALSE(firstStep(
+        techniques::hiddenSingle,
+        CandidateGrid(puzzle(
+            "483921657967345821251876493548132976729564138136798245372689514814253769695417382"))));
 }
 
 TEST(LadderTest, SolvesAnEasyPuzzleWithSinglesAlone) {
