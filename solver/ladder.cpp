@@ -14,6 +14,16 @@ namespace t = techniques;
 constexpr std::array rungs{
     Rung{Level::Leicht, t::nakedSingle},
     Rung{Level::Leicht, t::hiddenSingle},
+    // mittel
+    Rung{Level::Mittel, t::lockedCandidatesPointing},
+    Rung{Level::Mittel, t::lockedCandidatesClaiming},
+    Rung{Level::Mittel, t::nakedPair},
+    Rung{Level::Mittel, t::hiddenPair},
+    Rung{Level::Mittel, t::nakedTriple},
+    Rung{Level::Mittel, t::hiddenTriple},
+    // schwer
+    Rung{Level::Schwer, t::nakedQuad},
+    Rung{Level::Schwer, t::hiddenQuad},
 };
 
 }  // namespace
