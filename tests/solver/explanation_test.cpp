@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/explanation.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using namespace solver;
+
+TEST(ExplanationTest, NamesEveryLevelAndEveryTechniqueApart) {
+    EXPECT_EQ(levelName(Level::Leicht), "leicht");
+    EXPECT_EQ(levelName(Level::Mittel), "mittel");
+    EXPECT_EQ(levelName(Level::Schwer), "schwer");
+    EXPECT_EQ(levelName(Level::SehrSchwer), "sehr schwer");
+    EXPECT_EQ(levelName(Level::Extrem), "extrem");
+    std::set<std::string_view> names;
+    for (int t = 0; t <= static_cast<int>(Technique::ForcingNet); ++t)
+        names.insert(techniqueName(static_cast<Technique>(t)));
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(Technique::ForcingNet) + 1);
+    EXPECT_FALSE(names.contains(""));
+}
+
+TEST(ExplanationTest, SinglesSpeakAsTheHintAlwaysHas) {
+    Step naked;
+    naked.placements = {{positionAt(4, 6), 7}};
+    EXPECT_EQ(explain(naked), "In Zeile 4, Spalte 6 ist nur noch die 7 möglich.");
+    Step hidden;
+    hidden.technique = Technique::HiddenSingle;
+    hidden.units = {{UnitKind::Row, 2}};
+    hidden.placements = {{positionAt(2, 8), 3}};
+    EXPECT_EQ(explain(hidden), "In Zeile 2 kann die 3 nur in Spalte 8 stehen.");
+    hidden.units = {{UnitKind::Column, 8}};
+    EXPECT_EQ(explain(hidden), "In Spalte 8 kann die 3 nur in Zeile 2 stehen.");
+    hidden.units = {{UnitKind::Square, 3}};
+    EXPECT_EQ(explain(hidden), "Im Quadrat 3 kann die 3 nur in Zeile 2, Spalte 8 stehen.");
+}
+
+TEST(ExplanationTest, GroupsCellsByRowOrColumnAndRemovalsByDigitOrCell) {
+    using namespace wording;
+    EXPECT_EQ(cellList({positionAt(1, 5), positionAt(1, 2)}), "Zeile 1, Spalten 2 und 5");
+    EXPECT_EQ(cellList({positionAt(4, 3), positionAt(1, 3)}), "Spalte 3, Zeilen 1 und 4");
+    EXPECT_EQ(cellList({positionAt(1, 2), positionAt(4, 3), positionAt(7, 1), positionAt(7, 4)}),
+              "Zeile 1, Spalte 2; Zeile 4, Spalte 3 und Zeile 7, Spalten 1 und 4");
+    EXPECT_EQ(unitsPhrase({{UnitKind::Row, 7}, {UnitKind::Column, 3}, {UnitKind::Row, 2}}),
+              "in den Zeilen 2 und 7 und in Spalte 3");
+    EXPECT_EQ(unitsPhrase({{UnitKind::Row, 2}, {UnitKind::Square, 1}}),
+              "in Zeile 2 und im Quadrat 1");
+    EXPECT_EQ(
+        eliminationSentence({{0, 5}, {8, 5}, {10, 2}}),
+        "Daher entfällt die 2 in Zeile 2, Spalte 2. Die 5 entfällt in Zeile 1, Spalten 1 und 9.");
+    EXPECT_EQ(eliminationSentence({{0, 5}, {0, 7}}),
+              "Daher entfallen die 5 und 7 in Zeile 1, Spalte 1.");
+    EXPECT_EQ(placementSentence({positionAt(2, 8), 4}), "Damit gehört die 4 in Zeile 2, Spalte 8.");
+}
+
+TEST(ExplanationTest, LockedCandidatesNameTheirUnitsAndRemovals) {
+    Step step;
+    step.technique = Technique::LockedCandidatesPointing;
+    step.units = {{UnitKind::Square, 2}, {UnitKind::Row, 2}};
+    step.cells = {positionAt(2, 5), positionAt(2, 6)};
+    step.digits = {1};
+    step.eliminations = {{positionAt(2, 9), 1}};
+    EXPECT_EQ(explain(step),
+              "Im Quadrat 2 kann die 1 nur in Zeile 2 stehen (Zeile 2, Spalten 5 und 6). Daher "
+              "entfällt die 1 in Zeile 2, Spalte 9.");
+}
+
+}  // namespace
