@@ -22,8 +22,30 @@ constexpr std::array rungs{
     Rung{Level::Mittel, t::nakedTriple},
     Rung{Level::Mittel, t::hiddenTriple},
     // schwer
+    Rung{Level::Schwer, t::xWing},
+    Rung{Level::Schwer, t::skyscraper},
+    Rung{Level::Schwer, t::twoStringKite},
+    Rung{Level::Schwer, t::turbotFish},
+    Rung{Level::Schwer, t::emptyRectangle},
+    Rung{Level::Schwer, t::xyWing},
+    Rung{Level::Schwer, t::xyzWing},
+    Rung{Level::Schwer, t::wWing},
+    Rung{Level::Schwer, t::remotePair},
+    Rung{Level::Schwer, t::uniqueRectangle1, true},
+    Rung{Level::Schwer, t::uniqueRectangle2, true},
+    Rung{Level::Schwer, t::uniqueRectangle4, true},
+    Rung{Level::Schwer, t::uniqueRectangle3, true},
+    Rung{Level::Schwer, t::hiddenRectangle, true},
+    Rung{Level::Schwer, t::bug1, true},
     Rung{Level::Schwer, t::nakedQuad},
     Rung{Level::Schwer, t::hiddenQuad},
+    Rung{Level::Schwer, t::swordfish},
+    Rung{Level::Schwer, t::jellyfish},
+    Rung{Level::Schwer, t::simpleColouring},
+    Rung{Level::Schwer, t::finnedXWing},
+    // sehr schwer
+    Rung{Level::SehrSchwer, t::finnedSwordfish},
+    Rung{Level::SehrSchwer, t::finnedJellyfish},
 };
 
 }  // namespace

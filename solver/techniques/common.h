@@ -110,6 +110,14 @@ constexpr int squareUnit(int position) {
     return 18 + squareOf(position) - 1;
 }
 
+// The unit two cells that see each other share: their row, else their
+// column, else their square.
+constexpr int sharedUnit(int a, int b) {
+    if (rowOf(a) == rowOf(b)) return rowUnit(a);
+    if (columnOf(a) == columnOf(b)) return columnUnit(a);
+    return squareUnit(a);
+}
+
 // The cells where digit d is still open, for every digit at once.
 struct DigitCells {
     std::array<CellSet, 10> cells{};
