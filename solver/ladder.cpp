@@ -71,25 +71,34 @@ Level levelOf(Technique technique) {
     return Level::Extrem;
 }
 
-std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& options) {
+bool allowed(const Rung& rung, const LadderOptions& options) {
+    return rung.level <= options.highest && (options.uniqueSolution || !rung.needsUniqueness);
+}
+
+std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& options,
+                             std::size_t* rung) {
     if (grid.complete()) return std::nullopt;
-    for (const Rung& rung : rungs) {
-        if (rung.level > options.highest) break;
-        if (rung.needsUniqueness && !options.uniqueSolution) continue;
-        if (std::optional<Step> step = firstStep(rung.find, grid)) return step;
+    for (std::size_t i = 0; i < rungs.size(); ++i) {
+        if (!allowed(rungs[i], options)) continue;
+        if (std::optional<Step> step = firstStep(rungs[i].find, grid)) {
+            if (rung) *rung = i;
+            return step;
+        }
     }
     return std::nullopt;
 }
 
 Solution solveWithLadder(const Cells& digits, const LadderOptions& options) {
-    Solution solution{{}, CandidateGrid(digits)};
-    while (std::optional<Step> step = nextStep(solution.grid, options)) {
+    Solution solution{{}, {}, CandidateGrid(digits)};
+    std::size_t rung = 0;
+    while (std::optional<Step> step = nextStep(solution.grid, options, &rung)) {
         const CandidateGrid before = solution.grid;
         solution.grid.apply(*step);
         // A step that changes nothing would be found again and again.
         if (solution.grid == before) break;
         if (levelOf(step->technique) > solution.level) solution.level = levelOf(step->technique);
         solution.steps.push_back(std::move(*step));
+        solution.rungs.push_back(rung);
     }
     solution.solved = solution.grid.complete();
     return solution;

@@ -41,15 +41,21 @@ struct LadderOptions {
     Level highest = Level::Extrem;
 };
 
+// Whether a rung may run under the options.
+bool allowed(const Rung& rung, const LadderOptions& options);
+
 // The first step of the lowest rung that finds one; none on a complete grid
-// or when no rung finds anything.
-std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& options = {});
+// or when no rung finds anything. `rung` receives the index of the rung
+// that found it.
+std::optional<Step> nextStep(const CandidateGrid& grid, const LadderOptions& options = {},
+                             std::size_t* rung = nullptr);
 
 // The ladder run from the placed digits to the end: after every step it
 // starts again from the bottom.
 struct Solution {
     std::vector<Step> steps;
-    CandidateGrid grid;  // as the last step left it
+    std::vector<std::size_t> rungs;  // the rung that found each step
+    CandidateGrid grid;              // as the last step left it
     bool solved = false;
     Level level = Level::Leicht;  // of the hardest step taken
 };

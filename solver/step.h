@@ -92,4 +92,14 @@ struct Step {
     bool operator==(const Step&) const = default;
 };
 
+// Whether a step keeps to a solution: no elimination removes the solution's
+// digit, every placement is the solution's digit.
+inline bool keepsTo(const Step& step, const Cells& solution) {
+    for (const Candidate& c : step.eliminations)
+        if (solution[c.position] == c.digit) return false;
+    for (const Candidate& c : step.placements)
+        if (solution[c.position] != c.digit) return false;
+    return true;
+}
+
 }  // namespace solver
