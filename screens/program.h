@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "screens/assistant.h"
+#include "screens/assistant/assistant.h"
 #include "screens/frm_sudoku_druck.h"
 #include "screens/frm_sudoku_main.h"
 #include "screens/frm_sudoku_start.h"

@@ -141,6 +141,7 @@ std::string ScenarioDriver::elementProperty(Element& e, const std::string& prope
     if (property == "backcolor") return color(e.backColor());
     if (property == "forecolor") return color(e.foreColor());
     if (property == "font") return font(e.font());
+    if (property == "decoration") return toolkit::decorationText(e.decoration());
     throw ScriptError("unknown property: " + property);
 }
 
@@ -211,8 +212,11 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
         e.screen().setFocus(e);
         std::vector<int> codes;
         if (command == "key") {
-            if (auto special = toolkit::specialKeyFromName(text)) {
-                if (Element* target = program_->app.focus()) target->pressSpecialKey(*special);
+            // A chord of the command table, or a character code.
+            if (auto chord = toolkit::chordFromName(text)) {
+                if (!program_->assistant.commands().knows(*chord))
+                    throw ScriptError("no command has the key: " + text);
+                if (Element* target = program_->app.focus()) target->pressChord(*chord);
                 return;
             }
             codes.push_back(parseInt(text));
@@ -241,19 +245,20 @@ void ScenarioDriver::runLine(const std::string& rawLine) {
     } else if (command == "close") {
         Screen* s = screen(rest);
         if (!s) throw ScriptError("unknown screen: " + rest);
-        if (s->visible()) s->closeRequested();
+        if (s->visible()) program_->app.runUserEvent([s] { s->closeRequested(); });
     } else if (command == "printer" && (rest == "on" || rest == "off")) {
         platform_.setPrinterAvailable(rest == "on");
     } else if (command == "menu") {
         auto [reference, item] = firstWord(rest);
         Element& e = element(reference);
-        const toolkit::MenuItem* entry = toolkit::findMenuItem(e.contextMenu, item);
+        const std::vector<toolkit::MenuItem> items = e.contextMenuItems();
+        const toolkit::MenuItem* entry = toolkit::findMenuItem(items, item);
         if (!entry) throw ScriptError("unknown menu item: " + item);
         if (!e.screen().visible() || !e.visible() || !e.enabled())
             return;  // a user cannot right-click it
         // A right-click gives the element the focus, as a click does.
         if (e.canTakeFocus()) e.screen().setFocus(e);
-        entry->action();
+        if (entry->enabled) program_->app.runUserEvent(entry->action);
     } else if (command == "clipboard") {
         platform_.setClipboard(unescape(rest));
     } else if (command == "seed") {

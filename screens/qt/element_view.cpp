@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +13,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "screens/qt/element_marks.h"
+#include "screens/qt/key_forwarding.h"
 #include "screens/qt/units.h"
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
@@ -21,57 +22,6 @@
 namespace qtfront {
 
 namespace {
-
-// Marks the widget that has the keyboard focus with a black frame, three
-// pixels wide, drawn over the edge of the widget's own picture. The style's
-// focus mark, a thin frame in the highlight colour, vanishes on the darker
-// square colours of the board; black stands out on every one of them. Shown
-// only while the widget has the focus, so that no colour of the layout
-// changes otherwise. A QFocusFrame is what Qt's accessibility leaves out of
-// the widget's children; its own tracking of a widget is not used.
-class FocusMark : public QFocusFrame {
-  public:
-    explicit FocusMark(QWidget* target) : QFocusFrame(target), target_(target) {
-        hide();
-        target_->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != target_) return false;
-        switch (event->type()) {
-            case QEvent::FocusIn:
-                setGeometry(target_->rect());
-                raise();
-                show();
-                break;
-            case QEvent::FocusOut:
-                // A context menu borrows the focus: the mark stays meanwhile.
-                if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) hide();
-                break;
-            case QEvent::Resize:
-                setGeometry(target_->rect());
-                break;
-            default:
-                break;
-        }
-        return false;
-    }
-
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const QRect r = rect();
-        const QColor colour(Qt::black);
-        painter.fillRect(r.left(), r.top(), r.width(), frameWidth, colour);
-        painter.fillRect(r.left(), r.bottom() + 1 - frameWidth, r.width(), frameWidth, colour);
-        painter.fillRect(r.left(), r.top(), frameWidth, r.height(), colour);
-        painter.fillRect(r.right() + 1 - frameWidth, r.top(), frameWidth, r.height(), colour);
-    }
-
-  private:
-    static constexpr int frameWidth = 3;
-    QWidget* target_;
-};
 
 // What a screen reader meets in a board cell or a check-display label: the
 // name the model gives it ("Zeile 3, Spalte 5"), and as its value what it
@@ -152,12 +102,15 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
             QAccessible::registerAccessibleInterface(
                 new NamedElementAccessible(widget_, QAccessible::EditableText));
     }
-    // Text boxes and the grid show where the keyboard focus stands.
-    if (widget_->focusPolicy() != Qt::NoFocus &&
-        (element_.kind() == toolkit::ElementKind::TextBox ||
-         element_.kind() == toolkit::ElementKind::Grid))
-        new FocusMark(widget_);
-    if (!element_.contextMenu.empty()) {
+    // Text boxes and the grid show where the keyboard focus stands, and
+    // their decoration.
+    if (element_.kind() == toolkit::ElementKind::TextBox ||
+        element_.kind() == toolkit::ElementKind::Grid) {
+        marks_ = new ElementMarks(widget_, widget_->focusPolicy() != Qt::NoFocus,
+                                  [this](int digit) { return digitPlace(digit); });
+        marks_->setDecoration(element_.decoration());
+    }
+    if (element_.hasContextMenu()) {
         widget_->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(widget_, &QWidget::customContextMenuRequested, this, &ElementView::showContextMenu);
     }
@@ -176,9 +129,19 @@ void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
         if (item.separator()) {
             menu.addSeparator();
         } else if (!item.submenu.empty()) {
-            addMenuItems(*menu.addMenu(shownCaption(item.text)), item.submenu, actions);
+            QMenu* submenu = menu.addMenu(shownCaption(item.text));
+            submenu->setEnabled(item.enabled);
+            addMenuItems(*submenu, item.submenu, actions);
         } else {
-            actions.emplace_back(menu.addAction(shownCaption(item.text)), &item);
+            QAction* action = menu.addAction(shownCaption(item.text));
+            action->setEnabled(item.enabled);
+            if (item.shortcut) {
+                // Shown beside the text, in the user's language; it binds the
+                // key only while the menu is open, where it chooses the item.
+                action->setShortcut(keySequence(*item.shortcut));
+                action->setShortcutContext(Qt::WidgetShortcut);
+            }
+            actions.emplace_back(action, &item);
         }
     }
 }
@@ -188,9 +151,11 @@ void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
 void ElementView::showContextMenu() {
     if (element_.canTakeFocus() && element_.screen().visible())
         element_.screen().setFocus(element_);
+    const std::vector<toolkit::MenuItem> items = element_.contextMenuItems();
+    if (items.empty()) return;
     QMenu menu(widget_);
     std::vector<std::pair<QAction*, const toolkit::MenuItem*>> actions;
-    addMenuItems(menu, element_.contextMenu, actions);
+    addMenuItems(menu, items, actions);
     const toolkit::MenuItem* chosen = nullptr;
     for (const auto& [action, item] : actions)
         connect(action, &QAction::triggered, &menu, [&chosen, item = item] { chosen = item; });
@@ -248,6 +213,9 @@ void ElementView::elementChanged(toolkit::Element&, toolkit::Property property) 
             break;
         case Property::Grid:
             applyGrid();
+            break;
+        case Property::Decoration:
+            if (marks_) marks_->setDecoration(element_.decoration());
             break;
     }
 }

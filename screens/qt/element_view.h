@@ -9,6 +9,8 @@
 
 namespace qtfront {
 
+class ElementMarks;
+
 // Keeps one widget in step with one model element: the element's observer.
 // Each element kind has its own view (see element_view_factory.h); the base
 // class handles what all kinds share: geometry, visibility, enabled state,
@@ -54,6 +56,9 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     virtual bool clickOnMouseRelease() const { return true; }
     // Takes the clicks from another widget (a scroll area's viewport).
     void watchMouse(QWidget* source);
+    // Where digit d of the element's text stands in the widget, for the
+    // decoration's digit marks; empty: not shown, or not known.
+    virtual QRect digitPlace(int /*digit*/) const { return {}; }
 
   private:
     // The element's right-click menu: the element takes the focus, as with
@@ -63,6 +68,7 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     toolkit::Element& element_;
     QPointer<QWidget> widget_;
     QWidget* mouseSource_ = nullptr;
+    ElementMarks* marks_ = nullptr;  // a child of the widget
 };
 
 }  // namespace qtfront

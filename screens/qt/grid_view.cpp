@@ -214,7 +214,7 @@ GridView::GridView(toolkit::Grid& grid, QWidget* parent)
     t->setDragEnabled(false);
     t->setAcceptDrops(false);
     // No menu of the widget's own; the element's menu, if it has one.
-    if (element().contextMenu.empty()) t->setContextMenuPolicy(Qt::NoContextMenu);
+    if (!element().hasContextMenu()) t->setContextMenuPolicy(Qt::NoContextMenu);
     watchMouse(t->viewport());
 }
 

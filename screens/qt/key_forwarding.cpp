@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QString>
+#include <utility>
 #include <vector>
 
 #include "screens/toolkit/application.h"
@@ -70,39 +71,59 @@ bool navigationOnly(const QKeyEvent& event) {
     }
 }
 
-std::optional<toolkit::SpecialKey> specialKey(const QKeyEvent& event) {
-    using toolkit::SpecialKey;
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier) {
-        switch (event.key()) {
-            case Qt::Key_Left:
-                return SpecialKey::Left;
-            case Qt::Key_Right:
-                return SpecialKey::Right;
-            case Qt::Key_Up:
-                return SpecialKey::Up;
-            case Qt::Key_Down:
-                return SpecialKey::Down;
-            default:
-                return std::nullopt;
-        }
-    }
-    if (modifiers == Qt::ShiftModifier && event.key() == Qt::Key_Insert)
-        return SpecialKey::ShiftInsert;
-    if (modifiers != Qt::ControlModifier) return std::nullopt;
-    // By its key, not its text: Ctrl+H comes with the text of a Backspace.
-    switch (event.key()) {
-        case Qt::Key_V:
-            return SpecialKey::CtrlV;
-        case Qt::Key_E:
-            return SpecialKey::CtrlE;
-        case Qt::Key_H:
-            return SpecialKey::CtrlH;
-        case Qt::Key_S:
-            return SpecialKey::CtrlS;
-        default:
-            return std::nullopt;
-    }
+namespace {
+
+constexpr std::pair<Qt::Key, toolkit::Key> named_keys[] = {
+    {Qt::Key_Left, toolkit::Key::Left},     {Qt::Key_Right, toolkit::Key::Right},
+    {Qt::Key_Up, toolkit::Key::Up},         {Qt::Key_Down, toolkit::Key::Down},
+    {Qt::Key_Home, toolkit::Key::Home},     {Qt::Key_End, toolkit::Key::End},
+    {Qt::Key_PageUp, toolkit::Key::PageUp}, {Qt::Key_PageDown, toolkit::Key::PageDown},
+    {Qt::Key_Escape, toolkit::Key::Escape}, {Qt::Key_Menu, toolkit::Key::Menu},
+    {Qt::Key_Insert, toolkit::Key::Insert}, {Qt::Key_Delete, toolkit::Key::Delete},
+};
+
+constexpr std::pair<Qt::KeyboardModifier, unsigned> modifier_bits[] = {
+    {Qt::ControlModifier, toolkit::ctrl_modifier},
+    {Qt::AltModifier, toolkit::alt_modifier},
+    {Qt::ShiftModifier, toolkit::shift_modifier},
+    {Qt::MetaModifier, toolkit::meta_modifier},
+};
+
+std::optional<toolkit::Key> chordKey(int key) {
+    // Qt's codes of letters and digits are their characters' codes, as the
+    // toolkit's are.
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<toolkit::Key>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return static_cast<toolkit::Key>(static_cast<int>(toolkit::Key::F1) + key - Qt::Key_F1);
+    for (const auto& [qt, chord] : named_keys)
+        if (qt == key) return chord;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<toolkit::KeyChord> keyChord(const QKeyEvent& event) {
+    const std::optional<toolkit::Key> key = chordKey(event.key());
+    if (!key) return std::nullopt;
+    // The keypad's keys count as the main keyboard's.
+    toolkit::KeyChord chord{*key, 0};
+    for (const auto& [qt, bit] : modifier_bits)
+        if (event.modifiers() & qt) chord.modifiers |= bit;
+    if (!toolkit::isChord(chord)) return std::nullopt;
+    return chord;
+}
+
+QKeySequence keySequence(toolkit::KeyChord chord) {
+    int key = static_cast<int>(chord.key);
+    const int f = key - static_cast<int>(toolkit::Key::F1);
+    if (f >= 0 && f < 12) key = Qt::Key_F1 + f;
+    for (const auto& [qt, k] : named_keys)
+        if (k == chord.key) key = qt;
+    Qt::KeyboardModifiers modifiers;
+    for (const auto& [qt, bit] : modifier_bits)
+        if (chord.modifiers & bit) modifiers |= qt;
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
 }  // namespace qtfront

@@ -3,9 +3,10 @@
 
 #include <optional>
 
-#include "screens/toolkit/shortcuts.h"
+#include "screens/toolkit/key_chord.h"
 
 class QKeyEvent;
+class QKeySequence;
 class QString;
 
 namespace toolkit {
@@ -26,8 +27,12 @@ void textToModel(const QString& text, toolkit::Element& element);
 // Keys that only move the cursor, select or copy: the widget may handle them.
 bool navigationOnly(const QKeyEvent& event);
 
-// The model's special key for an arrow key or one of the program's
-// shortcuts; none for any other key.
-std::optional<toolkit::SpecialKey> specialKey(const QKeyEvent& event);
+// The model's key chord for a key press: a key that types no character, or a
+// letter or digit with Ctrl, each with the modifiers held; none for a key
+// that types a character or that the chords do not know. By the key, not by
+// its text: Ctrl+H comes with the text of a Backspace.
+std::optional<toolkit::KeyChord> keyChord(const QKeyEvent& event);
+// The chord as Qt writes it, to show it beside a menu item.
+QKeySequence keySequence(toolkit::KeyChord chord);
 
 }  // namespace qtfront

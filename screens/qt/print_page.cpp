@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "screens/qt/element_marks.h"
+
 namespace qtfront {
 
 QTransform pageTransform(QSize image, QSizeF page) {
@@ -25,12 +27,16 @@ bool printPage(QWidget& window, QPagedPaintDevice& device) {
     // The painter's origin is the printable area's top-left corner.
     const QSizeF page(device.width(), device.height());
     painter.setTransform(pageTransform(window.size(), page));
-    // The paper shows the window without the marks of the keyboard focus:
-    // no caret, no focus frame. The focus comes back at once.
+    // The paper shows the window without the marks of the keyboard focus
+    // (no caret, no focus frame) and without decorations. They come back at
+    // once.
     QPointer<QWidget> focused_widget = window.focusWidget();
     if (focused_widget) focused_widget->clearFocus();
+    const QList<ElementMarks*> marks = window.findChildren<ElementMarks*>();
+    for (ElementMarks* mark : marks) mark->setPrinting(true);
     window.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    for (ElementMarks* mark : marks) mark->setPrinting(false);
     if (focused_widget) focused_widget->setFocus(Qt::OtherFocusReason);
     return painter.end();
 }

@@ -110,15 +110,9 @@ void ScreenWindow::applyFocus() {
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
-    if (const auto special = specialKey(*event)) {
-        toolkit::Element* active = screen_.activeElement();
-        bool handled = true;
-        if (active)
-            handled = active->pressSpecialKey(*special);
-        else
-            screen_.application().runUserEvent(
-                [&] { handled = screen_.onSpecialKey && screen_.onSpecialKey(*special); });
-        if (handled) {
+    // A chord that the focused widget left to its window.
+    if (const auto chord = keyChord(*event)) {
+        if (screen_.pressChord(*chord, screen_.activeElement())) {
             event->accept();
             return;
         }

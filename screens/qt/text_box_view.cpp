@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "screens/qt/key_forwarding.h"
@@ -26,9 +27,9 @@ class FilteredField : public Base {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        // Arrow keys and shortcuts first: they never reach the key filter.
-        const auto special = specialKey(*event);
-        if (special && element_.pressSpecialKey(*special)) {
+        // Key chords first: they never reach the key filter.
+        const auto chord = keyChord(*event);
+        if (chord && element_.pressChord(*chord)) {
             event->accept();
         } else if (keyToModel(*event, element_)) {
             event->accept();
@@ -190,6 +191,21 @@ void TextBoxView::applyAppearance() {
         if (!filtered_)
             line_->setMaxLength(element().maxLength() > 0 ? element().maxLength() : 32767);
     }
+}
+
+QRect TextBoxView::digitPlace(int digit) const {
+    // A multi-line box (a candidate pad) shows each digit at most once.
+    if (!field_) return {};
+    const qsizetype index = field_->toPlainText().indexOf(QChar(u'0' + digit));
+    if (index < 0) return {};
+    QTextCursor cursor(field_->document());
+    cursor.setPosition(static_cast<int>(index));
+    const QRect before = field_->cursorRect(cursor);
+    cursor.setPosition(static_cast<int>(index) + 1);
+    const QRect after = field_->cursorRect(cursor);
+    const QPoint origin = field_->viewport()->mapTo(field_, QPoint(0, 0));
+    return QRect(before.left(), before.top(), after.left() - before.left(), before.height())
+        .translated(origin);
 }
 
 void TextBoxView::applyColors() {

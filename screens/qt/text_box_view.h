@@ -45,6 +45,7 @@ class TextBoxView : public ElementView {
     void applyLocked() override;
     void applyAppearance() override;
     void applyColors() override;
+    QRect digitPlace(int digit) const override;
 
   private:
     void widgetTextChanged();

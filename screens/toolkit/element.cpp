@@ -209,14 +209,19 @@ void Element::click() {
     });
 }
 
-bool Element::pressSpecialKey(SpecialKey key) {
-    // A key whose handler failed counts as handled: it was meant as a shortcut.
-    bool handled = true;
-    screen_.application().runUserEvent([&] {
-        handled = (onSpecialKey && onSpecialKey(key)) ||
-                  (screen_.onSpecialKey && screen_.onSpecialKey(key));
-    });
-    return handled;
+bool Element::pressChord(KeyChord chord) {
+    return screen_.pressChord(chord, this);
+}
+
+std::vector<MenuItem> Element::contextMenuItems() {
+    if (!contextMenu_) return {};
+    return (*contextMenu_)(*this);
+}
+
+void Element::setDecoration(const Decoration& decoration) {
+    if (decoration == decoration_) return;
+    decoration_ = decoration;
+    notify(Property::Decoration);
 }
 
 }  // namespace toolkit

@@ -2,13 +2,16 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "screens/toolkit/decoration.h"
 #include "screens/toolkit/front_end.h"
-#include "screens/toolkit/shortcuts.h"
+#include "screens/toolkit/key_chord.h"
+#include "screens/toolkit/menu.h"
 
 namespace toolkit {
 
@@ -112,11 +115,18 @@ class Element {
     std::function<void()> onChange;
     std::function<void(int& code)> onKeyPress;
     std::function<void()> onClick;
-    // A key that produces no character or a shortcut; returns whether it was
-    // handled. Never runs the key filter.
-    std::function<bool(SpecialKey key)> onSpecialKey;
-    // The right-click menu; empty: none.
-    std::vector<MenuItem> contextMenu;
+
+    // The right-click menu, or none. Whether there is one is read once by a
+    // front end; the items are made at every opening.
+    void setContextMenu(std::shared_ptr<const ContextMenu> menu) { contextMenu_ = std::move(menu); }
+    bool hasContextMenu() const { return contextMenu_ != nullptr; }
+    // The menu's items as they stand now; none without a menu.
+    std::vector<MenuItem> contextMenuItems();
+
+    // What an addition lays over the element (decoration.h); never part of
+    // the layout, never printed.
+    const Decoration& decoration() const { return decoration_; }
+    void setDecoration(const Decoration& decoration);
 
     // A user's key press on this element: runs the key filter, then types the
     // character that survives into the element.
@@ -125,9 +135,9 @@ class Element {
     void typeCharacter(int code);
     // A user's click: a check box toggles first, then the click event runs.
     void click();
-    // A user's special key on this element: its own handler first, then the
-    // screen's. Returns whether one of them handled it.
-    bool pressSpecialKey(SpecialKey key);
+    // A user's key chord on this element: the screen's chord handler decides
+    // (Screen::pressChord). Returns whether it was handled.
+    bool pressChord(KeyChord chord);
 
     // The front end's observer of this element (see front_end.h): one at a
     // time; null detaches it.
@@ -157,6 +167,8 @@ class Element {
     int maxLength_ = 0;
     int tabIndex_ = -1;
     std::string accessibleName_;
+    std::shared_ptr<const ContextMenu> contextMenu_;
+    Decoration decoration_;
     ElementObserver* observer_ = nullptr;
 };
 

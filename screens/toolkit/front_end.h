@@ -37,29 +37,48 @@
 //   observed:   Text, Visible, Enabled, Locked, Value, Geometry, Font,
 //               Colors (back and fore colour, transparency), Appearance
 //               (alignment, scroll bar, max length), Grid (cells, sizes,
-//               cell formats).
+//               cell formats), Decoration (below).
 //   read once, when the element's widget is created: kind, name and
 //               index, tab index (in the focus order or not), accessible
-//               name, whether it has a right-click menu (its items are read
-//               at every opening), and for a text box whether it has a key
-//               filter (onKeyPress) and whether it is multi-line: these
-//               choose the widget.
+//               name, whether it has a right-click menu (its items are made
+//               at every opening: Element::contextMenuItems), and for a text
+//               box whether it has a key filter (onKeyPress) and whether it
+//               is multi-line: these choose the widget.
+//
+// Decorations (decoration.h)
+//   What an addition lays over an element for the user to see: a mark of
+//   the whole element in one of several styles, and marks of single digits
+//   of its text (marked, struck). The front end paints them over the
+//   element's picture, changing none of its colours or texts, in styles a
+//   user tells apart at a glance on every background colour and without
+//   colour vision, and apart from the focus frame. Text boxes and grids show
+//   the element's mark; multi-line text boxes the digit marks too. Printing
+//   and the PDF file never show a decoration.
+//
+// Menus (menu.h)
+//   An item's shortcut is shown beside its text; a disabled item is shown
+//   greyed and cannot be chosen.
 //
 // Input, from the front end into the model
 //   - A key that produces a character, on a box with a key filter, goes to
 //     Element::pressKey of the model's focus element: the widget never edits
 //     itself. A box without a key filter edits as usual and writes each
 //     change with Element::setText.
-//   - Keys that produce no character and the shortcuts go to the focused
-//     element's Element::pressSpecialKey (which passes them on to the
-//     screen), or to Screen::onSpecialKey when no element has the focus.
+//   - Every key press that is a key chord (key_chord.h: a key that produces
+//     no character, or a letter or digit with Ctrl, each with its
+//     modifiers) goes to Element::pressChord of the element it was pressed
+//     on, or to Screen::pressChord when no element has the focus; both hand
+//     it to the screen's one chord handler. The front end maps every key it
+//     can by the key, not its text, and passes a chord that was not handled
+//     on to the widget as if the model had not seen it.
 //   - Clicks go to Element::click, the right-click menu's choice to its
 //     item's action, the title bar's close button to Screen::closeRequested,
 //     a focus change by the user to Screen::setFocus.
-//   - Element::pressKey, click and pressSpecialKey run their handlers inside
-//     Application::runUserEvent themselves; whatever else runs the program's
-//     code for the user (a free box's setText, a menu item's action,
-//     closeRequested, Screen::onSpecialKey) the front end runs inside it.
+//   - Element::pressKey, click and pressChord, and Screen::pressChord, run
+//     their handlers inside Application::runUserEvent themselves; whatever
+//     else runs the program's code for the user (a free box's setText, a
+//     menu item's action, closeRequested) the front end runs inside it, so
+//     that the input listeners are told after each (application.h).
 //   - Ending the program (Platform::programEnded) destroys nothing: the
 //     front end leaves its event loop and the objects go in the order above.
 
@@ -80,6 +99,7 @@ enum class Property {
     Colors,
     Appearance,  // alignment, multi-line, scroll bar, max length
     Grid,        // grid contents, sizes or cell formats
+    Decoration,  // the marks an addition lays over the element
 };
 
 class ElementObserver {

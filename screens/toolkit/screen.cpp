@@ -34,6 +34,12 @@ void Screen::notify(ScreenProperty property) {
     if (observer_) observer_->screenChanged(*this, property);
 }
 
+bool Screen::pressChord(KeyChord chord, Element* element) {
+    bool handled = true;
+    application_.runUserEvent([&] { handled = onChord && onChord(chord, element); });
+    return handled;
+}
+
 void Screen::show() {
     if (!loaded_) {
         loaded_ = true;

@@ -53,9 +53,14 @@ class Screen {
 
     // The user closed the window with the title bar's close button.
     virtual void closeRequested() {}
-    // A special key that the focused element left unhandled; returns whether
-    // it was handled.
-    std::function<bool(SpecialKey key)> onSpecialKey;
+    // The screen's one handler of key chords (key_chord.h), whichever of its
+    // elements has the focus: gets the chord and the element it was pressed
+    // on (null when none has the focus); returns whether it handled it.
+    std::function<bool(KeyChord chord, Element* element)> onChord;
+    // A user's chord on the element (or on the screen itself): runs the
+    // handler as one user event. A handler that failed counts as having
+    // handled the chord: it was meant as a shortcut.
+    bool pressChord(KeyChord chord, Element* element);
 
     // Every element in creation order, and the one with a name and index.
     const std::vector<Element*>& elements() const { return elements_; }

@@ -73,9 +73,9 @@ TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
     int menus = 0;
     for (toolkit::Screen* screen : game.program->app.screens())
         for (toolkit::Element* e : screen->elements())
-            if (!e->contextMenu.empty()) {
+            if (e->hasContextMenu()) {
                 ++menus;
-                namesEach(e->contextMenu);
+                namesEach(e->contextMenuItems());
             }
     EXPECT_GT(menus, 0) << "no right-click menu found";
 }

@@ -203,3 +203,69 @@ TEST_F(ToolkitTest, AnElementOrScreenTakesOneObserverAtATime) {
     screen.setCaption("y");
     EXPECT_EQ(second.changes, 2);
 }
+
+TEST_F(ToolkitTest, ListenersAreToldOnceAfterEachOutermostUserEvent) {
+    std::vector<std::string> seen;
+    const int first = app.addInputListener([&] { seen.push_back("1:" + screen.field(1).text()); });
+    int second = 0;
+    second = app.addInputListener([&] {
+        seen.push_back("2");
+        app.removeInputListener(second);  // removes itself while being told
+    });
+    // A click whose handler types into a box: one event, told at its end.
+    screen.button.onClick = [&] { screen.field(1).pressKey('7'); };
+    screen.button.click();
+    EXPECT_EQ(seen, (std::vector<std::string>{"1:7", "2"}));
+    screen.button.click();
+    EXPECT_EQ(seen.back(), "1:77");
+    EXPECT_EQ(seen.size(), 3u);
+    // A handler that failed still ends its event.
+    screen.button.onClick = [] { throw std::bad_alloc(); };
+    screen.button.click();
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(app.userEventCount(), 3u);
+    app.removeInputListener(first);
+    screen.field(2).pressKey('1');
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST_F(ToolkitTest, ChordNamesReadAsPeopleWriteThem) {
+    for (const char* name :
+         {"Ctrl+Shift+Z", "Ctrl+1", "Shift+F10", "Escape", "Menu", "Left", "Ctrl+V", "Shift+Insert",
+          "PageDown", "F12", "Ctrl+Alt+Shift+Meta+Delete"}) {
+        const auto chord = chordFromName(name);
+        ASSERT_TRUE(chord) << name;
+        EXPECT_EQ(chordName(*chord), name);
+    }
+    EXPECT_EQ(chordFromName("Shift+Ctrl+Z"), chordFromName("Ctrl+Shift+Z"));
+    EXPECT_EQ(chordFromName("Ctrl+H"), (KeyChord{static_cast<Key>('H'), ctrl_modifier}));
+    // A letter or digit without Ctrl types a character; the rest is no key.
+    for (const char* name : {"V", "Shift+V", "Alt+5", "Ctrl+", "Ctrl+Ctrl+V", "Strg+V", "F0", "F13",
+                             "Ctrl+v", "Space", ""})
+        EXPECT_FALSE(chordFromName(name)) << name;
+}
+
+TEST_F(ToolkitTest, ADecorationIsToldToTheObserverAndReadsAsText) {
+    struct Watcher : ElementObserver {
+        int decorations = 0;
+        void elementChanged(Element&, Property property) override {
+            if (property == Property::Decoration) ++decorations;
+        }
+    } watcher;
+    Element& pad = screen.field(1);
+    pad.setObserver(&watcher);
+    EXPECT_EQ(decorationText(pad.decoration()), "none");
+    Decoration d;
+    d.digits[3] = d.digits[7] = DigitMark::Marked;
+    d.digits[5] = DigitMark::Struck;
+    pad.setDecoration(d);
+    pad.setDecoration(d);  // unchanged: not told again
+    EXPECT_EQ(watcher.decorations, 1);
+    EXPECT_EQ(decorationText(pad.decoration()), "marked 3 7 struck 5");
+    EXPECT_EQ(decorationText({ElementMark::Dashed, {}}), "dashed");
+    d.mark = ElementMark::Frame;
+    EXPECT_EQ(decorationText(d), "frame marked 3 7 struck 5");
+    pad.setDecoration({});
+    EXPECT_EQ(watcher.decorations, 2);
+    pad.setObserver(nullptr);
+}

@@ -17,6 +17,7 @@
 #include <future>
 #include <stdexcept>
 
+#include "screens/qt/key_forwarding.h"
 #include "widget_fixture.h"
 
 namespace {
@@ -107,6 +108,45 @@ class AssistantTest : public ProgramTest {
         QCOMPARE(dialogs.seen()[0].title, QString("Hinweis"));
         QCOMPARE(main().activeElement(), &main().txt_m(41));
         QCOMPARE(main().back, 30);
+    }
+
+    // Any key that types no character reaches the model as a chord, by its
+    // key and with its modifiers; a key that types one does not.
+    void everyKeyPressMapsToItsChord() {
+        const auto name = [](Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
+            const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+            const auto chord = qtfront::keyChord(event);
+            return chord ? QString::fromStdString(toolkit::chordName(*chord)) : QString("-");
+        };
+        QCOMPARE(name(Qt::Key_H, Qt::ControlModifier, "\b"), QString("Ctrl+H"));
+        QCOMPARE(name(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, ""),
+                 QString("Ctrl+Shift+Z"));
+        QCOMPARE(name(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier, "1"), QString("Ctrl+1"));
+        QCOMPARE(name(Qt::Key_F10, Qt::ShiftModifier, ""), QString("Shift+F10"));
+        QCOMPARE(name(Qt::Key_Menu, Qt::NoModifier, ""), QString("Menu"));
+        QCOMPARE(name(Qt::Key_Escape, Qt::NoModifier, "\x1b"), QString("Escape"));
+        QCOMPARE(name(Qt::Key_5, Qt::AltModifier, "5"), QString("-"));
+        QCOMPARE(name(Qt::Key_A, Qt::ShiftModifier, "A"), QString("-"));
+        QCOMPARE(name(Qt::Key_Return, Qt::NoModifier, "\r"), QString("-"));
+        // A menu shows an item's chord beside it, and a disabled item greyed.
+        QCOMPARE(qtfront::keySequence(*toolkit::chordFromName("Ctrl+Shift+Z")),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        const auto menu = std::make_shared<toolkit::ContextMenu>([](toolkit::Element&) {
+            return std::vector<toolkit::MenuItem>{
+                {"Wiederholen", [] {}, {}, toolkit::chordFromName("Ctrl+Y"), true},
+                {"Entfernen", [] {}, {}, std::nullopt, false}};
+        });
+        main().txt_m(5).setContextMenu(menu);
+        QList<QKeySequence> shortcuts;
+        QList<bool> enabled;
+        rightClick(main().txt_m(5), [&](QMenu& m) {
+            for (QAction* action : m.actions()) {
+                shortcuts << action->shortcut();
+                enabled << action->isEnabled();
+            }
+        });
+        QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), {}}));
+        QCOMPARE(enabled, (QList<bool>{true, false}));
     }
 
     void backgroundWorkShowsTheBusyCursorAndKeepsTheLoopRunning() {

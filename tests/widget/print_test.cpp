@@ -4,6 +4,7 @@
 // cell; printing draws the screen without its buttons and with the long
 // notes field, reports failures and puts the screen back.
 
+#include <QFocusFrame>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPdfWriter>
@@ -296,24 +297,34 @@ class PrintTest : public ProgramTest {
         checkPrintScreenRestored();
     }
 
-    void thePaperPageShowsNoFocus() {
+    void thePaperPageShowsNoFocusAndNoDecoration() {
         printGame();
         p->click(druck().txt_eing(1));
         p->type_free_text("Erika");
         QLineEdit* field = p->line(druck().txt_eing(1));
         QVERIFY(field->hasFocus());
-        // Watches whether the field has the focus while it is drawn.
+        druck().txt_eing(1).setDecoration({toolkit::ElementMark::Frame, {}});
+        druck().flx_print.setDecoration({toolkit::ElementMark::Hatched, {}});
+        // Watches whether the field has the focus while it is drawn, and
+        // whether the marks over it and the grid are drawn.
         struct Watcher : QObject {
-            int painted = 0, withFocus = 0;
+            int painted = 0, withFocus = 0, marks = 0;
+            QObject* field = nullptr;
             bool eventFilter(QObject* o, QEvent* e) override {
-                if (e->type() == QEvent::Paint) {
+                if (e->type() != QEvent::Paint) return false;
+                if (o != field) {
+                    ++marks;
+                } else {
                     ++painted;
                     if (static_cast<QWidget*>(o)->hasFocus()) ++withFocus;
                 }
                 return false;
             }
         } watcher;
+        watcher.field = field;
         field->installEventFilter(&watcher);
+        const QList<QFocusFrame*> marks = p->window(druck())->findChildren<QFocusFrame*>();
+        for (QFocusFrame* mark : marks) mark->installEventFilter(&watcher);
         QTemporaryDir folder;
         {
             QPdfWriter pdf(folder.filePath("seite.pdf"));
@@ -322,6 +333,11 @@ class PrintTest : public ProgramTest {
         field->removeEventFilter(&watcher);
         QVERIFY(watcher.painted > 0);
         QCOMPARE(watcher.withFocus, 0);
+        QCOMPARE(watcher.marks, 0);
+        QVERIFY(std::all_of(marks.begin(), marks.end(), [&](QFocusFrame* mark) {
+            return mark->isVisible() == (mark->parentWidget() == field ||
+                                         mark->parentWidget() == p->widget(druck().flx_print));
+        }));
         // Afterwards the field has the focus again, for the model too.
         QVERIFY(field->hasFocus());
         QCOMPARE(p->program->app.focus(), &druck().txt_eing(1));

@@ -99,6 +99,60 @@ class UsabilityTest : public ProgramTest {
         QCOMPARE(onScreen(cell), before);
     }
 
+    // Each mark style changes the cell's picture visibly (3:1 against its
+    // colour) on every square colour, differs from every other style, keeps
+    // clear of the focus frame's edge, and goes without a trace.
+    void everyDecorationStandsOutOnEverySquareColourAndGoesAgain() {
+        using toolkit::ElementMark;
+        const ElementMark marks[] = {ElementMark::Frame,   ElementMark::Dashed,
+                                     ElementMark::Dotted,  ElementMark::Hatched,
+                                     ElementMark::Corners, ElementMark::Underline};
+        main().setFocus(main().txt_c(1));
+        for (int square = 0; square < 9; ++square) {
+            const int row = 3 * (square / 3) + 2, column = 3 * (square % 3) + 2;
+            toolkit::Element& cell = main().txt_m((row - 1) * 9 + column);
+            const QImage before = onScreen(cell);
+            std::vector<QImage> styles;
+            for (ElementMark mark : marks) {
+                cell.setDecoration({mark, {}});
+                const QImage after = onScreen(cell);
+                int standingOut = 0;
+                for (int y = 0; y < after.height(); ++y)
+                    for (int x = 0; x < after.width(); ++x)
+                        if (after.pixel(x, y) != before.pixel(x, y) &&
+                            contrast(after.pixelColor(x, y), colour(cell)) >= 3)
+                            ++standingOut;
+                const std::string where = cell.fullName() + " " + std::to_string(int(mark));
+                QVERIFY2(standingOut >= 12, where.c_str());
+                QVERIFY2(after.copy(0, 0, after.width(), 2) == before.copy(0, 0, before.width(), 2),
+                         where.c_str());
+                QVERIFY2(std::find(styles.begin(), styles.end(), after) == styles.end(),
+                         where.c_str());
+                styles.push_back(after);
+            }
+            cell.setDecoration({});
+            QCOMPARE(onScreen(cell), before);
+        }
+    }
+
+    void aCandidatePadMarksAndStrikesSingleDigits() {
+        toolkit::Element& pad = main().txt_c(41);
+        const QImage before = onScreen(pad);
+        std::vector<QImage> seen{before};
+        for (toolkit::DigitMark mark : {toolkit::DigitMark::Marked, toolkit::DigitMark::Struck}) {
+            toolkit::Decoration decoration;
+            decoration.digits[5] = mark;
+            pad.setDecoration(decoration);
+            const QImage after = onScreen(pad);
+            QVERIFY(std::find(seen.begin(), seen.end(), after) == seen.end());
+            // Around the 5 in the middle of the pad, not at its corners.
+            QCOMPARE(after.copy(0, 0, 12, 12), before.copy(0, 0, 12, 12));
+            seen.push_back(after);
+        }
+        pad.setDecoration({});
+        QCOMPARE(onScreen(pad), before);
+    }
+
     void aDoubleClickSelectsNoDigitOfAFilledCell() {
         intoCell(23, "5");
         QLineEdit* cell = p->line(main().txt_m(23));

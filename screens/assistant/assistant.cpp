@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/assistant.h"
+#include "screens/assistant/assistant.h"
 
 #include <algorithm>
 
@@ -10,8 +10,6 @@
 using solver::Cells;
 using solver::Difficulty;
 using solver::UnitKind;
-using toolkit::MenuItem;
-using toolkit::SpecialKey;
 
 namespace {
 
@@ -24,66 +22,77 @@ std::string number(int n) {
 
 }  // namespace
 
-Assistant::Assistant(Program& program) : program_(program) {
-    frm_sudoku_main& main = program_.main;
-    std::vector<MenuItem> newPuzzleItems;
-    for (Difficulty d :
-         {Difficulty::Simple, Difficulty::Easy, Difficulty::Intermediate, Difficulty::Expert})
-        newPuzzleItems.push_back(
-            {std::string(solver::difficultyName(d)), [this, d] { newPuzzle(d); }, {}});
-    const std::vector<MenuItem> cellMenu{
-        {"Sudoku einfügen", [this] { pastePuzzle(); }, {}},
-        {"Neues Sudoku", {}, newPuzzleItems},
-        MenuItem::separatorItem(),
-        {"Lösbarkeit prüfen", [this] { checkSolvable(); }, {}},
-        {"Eingaben prüfen", [this] { checkEntries(); }, {}},
-        {"Hinweis", [this] { showHint(); }, {}},
-    };
-    for (int k = 1; k <= 81; ++k) {
-        main.txt_m(k).contextMenu = cellMenu;
-        main.txt_m(k).onSpecialKey = [this, k](SpecialKey key) {
-            switch (key) {
-                case SpecialKey::Left:
-                    moveFocus(k, 0, -1);
-                    return true;
-                case SpecialKey::Right:
-                    moveFocus(k, 0, 1);
-                    return true;
-                case SpecialKey::Up:
-                    moveFocus(k, -1, 0);
-                    return true;
-                case SpecialKey::Down:
-                    moveFocus(k, 1, 0);
-                    return true;
-                case SpecialKey::CtrlV:
-                case SpecialKey::ShiftInsert:
-                    pastePuzzle();
-                    return true;
-                case SpecialKey::CtrlE:
-                    checkEntries();
-                    return true;
-                case SpecialKey::CtrlH:
-                    showHint();
-                    return true;
-                default:
-                    return false;
-            }
-        };
-    }
-
-    frm_sudoku_druck& druck = program_.druck;
-    druck.flx_print.contextMenu = {{"Als PDF speichern…", [this] { savePdf(); }, {}}};
-    druck.onSpecialKey = [this](SpecialKey key) {
-        if (key != SpecialKey::CtrlS) return false;
-        savePdf();
-        return true;
-    };
+Assistant::Assistant(Program& program) : program_(program), commands_(commandList()) {
+    commands_.handleChords(program_.main);
+    commands_.handleChords(program_.druck);
+    std::vector<toolkit::Element*> cells;
+    for (int k = 1; k <= 81; ++k) cells.push_back(&program_.main.txt_m(k));
+    commands_.showMenu(MenuPlace::BoardCell, cells);
+    commands_.showMenu(MenuPlace::PrintGrid, {&program_.druck.flx_print});
 }
 
-void Assistant::moveFocus(int k, int rowStep, int columnStep) {
-    const int row = (k - 1) / 9, column = (k - 1) % 9;
-    const int target = (row + rowStep + 9) % 9 * 9 + (column + columnStep + 9) % 9 + 1;
-    program_.main.setFocus(program_.main.txt_m(target));
+std::vector<Command> Assistant::commandList() {
+    frm_sudoku_main* main = &program_.main;
+    frm_sudoku_druck* druck = &program_.druck;
+    // Today's shortcuts of the main screen act on a board cell only.
+    const auto onBoardCell = [this](const CommandTarget& target) {
+        return boardPosition(target).has_value();
+    };
+    const auto move = [this](int rowStep, int columnStep) {
+        return [this, rowStep, columnStep](const CommandTarget& target) {
+            moveFocus(*boardPosition(target), rowStep, columnStep);
+        };
+    };
+    std::vector<Command> list{
+        {"", main, chords({"Left"}), MenuPlace::None, "", false, onBoardCell, move(0, -1)},
+        {"", main, chords({"Right"}), MenuPlace::None, "", false, onBoardCell, move(0, 1)},
+        {"", main, chords({"Up"}), MenuPlace::None, "", false, onBoardCell, move(-1, 0)},
+        {"", main, chords({"Down"}), MenuPlace::None, "", false, onBoardCell, move(1, 0)},
+        {"Sudoku einfügen", main, chords({"Ctrl+V", "Shift+Insert"}), MenuPlace::BoardCell, "",
+         false, onBoardCell, [this](const CommandTarget&) { pastePuzzle(); }},
+    };
+    for (Difficulty d :
+         {Difficulty::Simple, Difficulty::Easy, Difficulty::Intermediate, Difficulty::Expert})
+        list.push_back({std::string(solver::difficultyName(d)),
+                        main,
+                        {},
+                        MenuPlace::BoardCell,
+                        "Neues Sudoku",
+                        false,
+                        onBoardCell,
+                        [this, d](const CommandTarget&) { newPuzzle(d); }});
+    list.insert(list.end(),
+                {
+                    {"Lösbarkeit prüfen",
+                     main,
+                     {},
+                     MenuPlace::BoardCell,
+                     "",
+                     true,
+                     onBoardCell,
+                     [this](const CommandTarget&) { checkSolvable(); }},
+                    {"Eingaben prüfen", main, chords({"Ctrl+E"}), MenuPlace::BoardCell, "", false,
+                     onBoardCell, [this](const CommandTarget&) { checkEntries(); }},
+                    {"Hinweis", main, chords({"Ctrl+H"}), MenuPlace::BoardCell, "", false,
+                     onBoardCell, [this](const CommandTarget&) { showHint(); }},
+                    // Whichever element of the print screen has the focus.
+                    {"Als PDF speichern…", druck, chords({"Ctrl+S"}), MenuPlace::PrintGrid, "",
+                     false, nullptr, [this](const CommandTarget&) { savePdf(); }},
+                });
+    return list;
+}
+
+std::optional<int> Assistant::boardPosition(const CommandTarget& target) const {
+    const frm_sudoku_main& main = program_.main;
+    for (int k = 1; k <= 81; ++k)
+        if (target.element == &main.txt_m(k)) return solver::positionOfCell(k);
+    return std::nullopt;
+}
+
+void Assistant::moveFocus(int position, int rowStep, int columnStep) {
+    const int row = (solver::rowOf(position) - 1 + rowStep + 9) % 9 + 1;
+    const int column = (solver::columnOf(position) - 1 + columnStep + 9) % 9 + 1;
+    focusCell(solver::positionAt(row, column));
 }
 
 Cells Assistant::boardDigits() const {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "screens/assistant/command_table.h"
 #include "solver/geometry.h"
 #include "solver/solver.h"
 
@@ -12,14 +14,17 @@ class Program;
 // that type no character and through right-click menus: arrow keys and a
 // menu on the board cells (paste a puzzle, generate one, check it, check
 // the own entries, a hint), and the print page as a PDF file on the print
-// screen. Wires itself into the screens' elements when constructed.
+// screen. Its commands are listed once, in its command table; it wires the
+// table into the screens when constructed.
 class Assistant {
   public:
     explicit Assistant(Program& program);
 
-    // Moves the focus from board cell k one cell in the key's direction,
-    // wrapping around within the row or column.
-    void moveFocus(int k, int rowStep, int columnStep);
+    const CommandTable& commands() const { return commands_; }
+
+    // Moves the focus from the board cell at a position one cell in the
+    // key's direction, wrapping around within the row or column.
+    void moveFocus(int position, int rowStep, int columnStep);
     // Types the clipboard's puzzle into the empty board.
     void pastePuzzle();
     // Generates a puzzle of the difficulty, types its givens and fixes them.
@@ -34,6 +39,10 @@ class Assistant {
     void savePdf();
 
   private:
+    std::vector<Command> commandList();
+    // The position of the board cell the command was asked on; none when it
+    // was asked elsewhere.
+    std::optional<int> boardPosition(const CommandTarget& target) const;
     // The board's digits, 0 for an empty cell.
     solver::Cells boardDigits() const;
     // The givens: the italic cells, or every filled cell when none is italic.
@@ -48,4 +57,5 @@ class Assistant {
 
     Program& program_;
     bool generating_ = false;
+    CommandTable commands_;
 };
