@@ -646,4 +646,49 @@ std::string explain(const Step& step) {
     }
 }
 
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<Technique>& techniques) {
+    std::vector<std::string> names;
+    for (Technique t : techniques) names.emplace_back(techniqueName(t));
+    return names;
+}
+
+}  // namespace
+
+std::string hintOutline(const HintPlan& plan) {
+    std::string text = plan.steps.size() > 1 ? "Die nächsten Schritte (" : "Der nächste Schritt (";
+    text += std::string(levelName(plan.level)) + "): ";
+    for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+        const Step& step = plan.steps[i];
+        if (i > 0) text += i + 1 == plan.steps.size() ? "; danach " : "; ";
+        text += techniqueName(step.technique);
+        if (!step.units.empty()) text += " " + unitsPhrase(step.units);
+    }
+    return text + ". Noch einmal Strg+H zeigt den ganzen Weg.";
+}
+
+std::string hintReasoning(const HintPlan& plan) {
+    std::string text;
+    for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+        const Step& step = plan.steps[i];
+        const bool last = i + 1 == plan.steps.size();
+        if (i > 0) text += "\n";
+        text += (last && i > 0 && levelOf(step.technique) == Level::Leicht ? "Danach gilt: " : "") +
+                explain(step);
+    }
+    return text + "\n" + placementSentence(plan.target);
+}
+
+std::string difficultyText(const Rating& rating) {
+    std::string text = "Schwierigkeit: " + std::string(levelName(rating.level)) + ".";
+    const std::string techniques = listOf(namesOf(rating.techniques));
+    if (!rating.solved)
+        return text + " Die Techniken des Programms reichen nicht bis zum Ende" +
+               (techniques.empty() ? "." : "; bis dahin nötig: " + techniques + ".");
+    if (rating.level == Level::Leicht) return text;
+    return text + (rating.techniques.size() > 1 ? " Nötig sind dafür: " : " Nötig ist dafür: ") +
+           techniques + ".";
+}
+
 }  // namespace solver

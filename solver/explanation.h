@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "solver/hint_plan.h"
 #include "solver/step.h"
 
 // The German words for the ladder: level and technique names, and one text
@@ -19,6 +20,17 @@ std::string_view levelName(Level level);
 std::string_view techniqueName(Technique technique);
 // The step in German sentences, ending with what it removes or places.
 std::string explain(const Step& step);
+
+// A hint's first press (of a level above leicht): the techniques and where
+// to look, without the digit: "Die nächsten Schritte (mittel): Nacktes
+// Paar in Zeile 2; danach Nackter Single. …"
+std::string hintOutline(const HintPlan& plan);
+// Its second press: each step explained, one a line, and last
+// "Damit gehört die D in Zeile R, Spalte C."
+std::string hintReasoning(const HintPlan& plan);
+// "Schwierigkeit: schwer." and, above leicht, the sentence that names the
+// techniques beyond singles (or says that the ladder does not reach the end).
+std::string difficultyText(const Rating& rating);
 
 // The words the texts are made of, for the templates of every technique.
 namespace wording {

@@ -67,4 +67,43 @@ TEST(ExplanationTest, LockedCandidatesNameTheirUnitsAndRemovals) {
               "entfällt die 1 in Zeile 2, Spalte 9.");
 }
 
+// Pointing in square 2 along row 2, then a naked single.
+HintPlan pointingThenSingle() {
+    Step pointing;
+    pointing.technique = Technique::LockedCandidatesPointing;
+    pointing.units = {{UnitKind::Square, 2}, {UnitKind::Row, 2}};
+    pointing.cells = {positionAt(2, 5), positionAt(2, 6)};
+    pointing.digits = {1};
+    pointing.eliminations = {{positionAt(2, 9), 1}};
+    Step single;
+    single.technique = Technique::NakedSingle;
+    single.placements = {{positionAt(2, 9), 4}};
+    return {{pointing, single}, {positionAt(2, 9), 4}, Level::Mittel};
+}
+
+TEST(ExplanationTest, AHintFirstNamesTechniquesAndUnitsThenGivesTheWholeWay) {
+    const HintPlan plan = pointingThenSingle();
+    EXPECT_EQ(hintOutline(plan),
+              "Die nächsten Schritte (mittel): Gesperrte Kandidaten (Pointing) in Zeile 2 und im "
+              "Quadrat 2; danach Nackter Single. Noch einmal Strg+H zeigt den ganzen Weg.");
+    EXPECT_EQ(hintReasoning(plan), explain(plan.steps[0]) +
+                                       "\nDanach gilt: In Zeile 2, Spalte 9 ist nur noch die 4 "
+                                       "möglich.\nDamit gehört die 4 in Zeile 2, Spalte 9.");
+}
+
+TEST(ExplanationTest, DifficultyNamesTheTechniquesBeyondSingles) {
+    Rating rating;
+    rating.solved = true;
+    EXPECT_EQ(difficultyText(rating), "Schwierigkeit: leicht.");
+    rating.level = Level::Schwer;
+    rating.techniques = {Technique::NakedPair, Technique::XWing};
+    EXPECT_EQ(difficultyText(rating),
+              "Schwierigkeit: schwer. Nötig sind dafür: Nacktes Paar und X-Wing.");
+    rating.solved = false;
+    rating.level = Level::Extrem;
+    EXPECT_EQ(difficultyText(rating),
+              "Schwierigkeit: extrem. Die Techniken des Programms reichen nicht bis zum Ende; bis "
+              "dahin nötig: Nacktes Paar und X-Wing.");
+}
+
 }  // namespace
