@@ -2,7 +2,6 @@
 #include "solver/candidate_grid.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "solver/step.h"
 
@@ -18,18 +17,6 @@ CandidateGrid::CandidateGrid(const Cells& digits) : digits_(digits) {
     for (int p = 0; p < 81; ++p)
         candidates_[p] =
             digits_[p] == 0 ? static_cast<DigitSet>(solver::candidates(digits_, p)) : 0;
-}
-
-int CandidateGrid::candidateCount(int position) const {
-    return std::popcount(static_cast<unsigned>(candidates_[position]));
-}
-
-std::uint16_t CandidateGrid::places(int unitIndex, int digit) const {
-    std::uint16_t result = 0;
-    const auto& cells = unitCells(unitIndex);
-    for (int i = 0; i < 9; ++i)
-        if (has(cells[i], digit)) result |= static_cast<std::uint16_t>(1u << i);
-    return result;
 }
 
 bool CandidateGrid::placedIn(int unitIndex, int digit) const {

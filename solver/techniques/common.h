@@ -136,7 +136,7 @@ inline std::vector<int> digitsOf(DigitSet set) {
     return result;
 }
 inline int digitCount(DigitSet set) {
-    return std::popcount(static_cast<unsigned>(set));
+    return bitCount(set);
 }
 inline int lowestDigit(DigitSet set) {
     return std::countr_zero(static_cast<unsigned>(set));
@@ -158,11 +158,11 @@ inline void addCandidates(std::vector<Candidate>& out, CellSet cells, int digit)
 // in ascending order of the masks; stops and returns true when f does.
 template <typename F>
 bool forEachSubset(unsigned from, int k, F f) {
-    if (std::popcount(from) < k) return false;
+    if (bitCount(from) < k) return false;
     // (s - from) & from steps through the subsets of `from` in ascending order.
     unsigned s = 0;
     do {
-        if (std::popcount(s) == k && f(s)) return true;
+        if (bitCount(s) == k && f(s)) return true;
         s = (s - from) & from;
     } while (s != 0);
     return false;

@@ -74,7 +74,7 @@ struct FishSearch {
     bool basic(unsigned base) {
         unsigned cover = 0;
         for (unsigned b = base; b != 0; b &= b - 1) cover |= lines[std::countr_zero(b)];
-        return std::popcount(cover) == size && report(base, cover, -1, -1);
+        return bitCount(cover) == size && report(base, cover, -1, -1);
     }
 
     // Every cover of `size` lines that leaves the base's other places as fins
@@ -83,12 +83,12 @@ struct FishSearch {
     bool finned(unsigned base) {
         unsigned all = 0;
         for (unsigned b = base; b != 0; b &= b - 1) all |= lines[std::countr_zero(b)];
-        if (std::popcount(all) <= size) return false;
+        if (bitCount(all) <= size) return false;
         for (int stack = 0; stack < 3; ++stack) {
             const unsigned must = all & ~third_mask[stack];
             const unsigned optional = all & third_mask[stack];
-            const int need = size - std::popcount(must);
-            if (need < 0 || need >= std::popcount(optional)) continue;
+            const int need = size - bitCount(must);
+            if (need < 0 || need >= bitCount(optional)) continue;
             const bool stopped = forEachSubset(optional, need, [&](unsigned extra) {
                 const unsigned cover = must | extra;
                 int band = -1;
@@ -113,7 +113,7 @@ struct FishSearch {
                 unsigned eligible = 0;
                 for (int i = 0; i < 9; ++i) {
                     lines[i] = grid.places(o.baseUnit(i), digit);
-                    const int count = std::popcount(lines[i]);
+                    const int count = bitCount(lines[i]);
                     // A line with one place is a hidden single; a fin-free
                     // base line has at most `size` places, a finned one at
                     // most three more, all in one square.

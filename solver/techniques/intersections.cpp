@@ -42,14 +42,14 @@ bool lockedCandidatesPointing(const CandidateGrid& grid, const StepSink& sink) {
         const int first = unitCells(square)[0];
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned places = grid.places(square, digit);
-            if (std::popcount(places) < 2) continue;
+            if (bitCount(places) < 2) continue;
             if (const unsigned rows = thirds(places);
-                std::popcount(rows) == 1 &&
+                bitCount(rows) == 1 &&
                 lockedStep(grid, sink, Technique::LockedCandidatesPointing, square,
                            rowUnit(first) + std::countr_zero(rows), digit, places))
                 return true;
             if (const unsigned columns = squareColumns(places);
-                std::popcount(columns) == 1 &&
+                bitCount(columns) == 1 &&
                 lockedStep(grid, sink, Technique::LockedCandidatesPointing, square,
                            columnUnit(first) + std::countr_zero(columns), digit, places))
                 return true;
@@ -62,9 +62,9 @@ bool lockedCandidatesClaiming(const CandidateGrid& grid, const StepSink& sink) {
     for (int line = 0; line < 18; ++line) {
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned places = grid.places(line, digit);
-            if (std::popcount(places) < 2) continue;
+            if (bitCount(places) < 2) continue;
             const unsigned squares = thirds(places);
-            if (std::popcount(squares) != 1) continue;
+            if (bitCount(squares) != 1) continue;
             const int cell = unitCells(line)[3 * std::countr_zero(squares)];
             if (lockedStep(grid, sink, Technique::LockedCandidatesClaiming, line, squareUnit(cell),
                            digit, places))

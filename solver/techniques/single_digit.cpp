@@ -25,7 +25,7 @@ struct StrongLinks {
     StrongLinks(const CandidateGrid& grid, int digit) {
         for (int u = 0; u < 27; ++u) {
             const unsigned places = grid.places(u, digit);
-            if (std::popcount(places) != 2) continue;
+            if (bitCount(places) != 2) continue;
             const auto& cells = unitCells(u);
             links[count++] = {u, cells[std::countr_zero(places)],
                               cells[31 - std::countl_zero(places)]};
@@ -122,7 +122,7 @@ bool emptyRectangle(const CandidateGrid& grid, const StepSink& sink) {
         const int corner = unitCells(square)[0];
         for (int digit = 1; digit <= 9; ++digit) {
             const unsigned places = grid.places(square, digit);
-            if (std::popcount(places) < 2) continue;
+            if (bitCount(places) < 2) continue;
             for (int ri = 0; ri < 3; ++ri)
                 for (int ci = 0; ci < 3; ++ci) {
                     const unsigned rowPart = 0x7u << (3 * ri), columnPart = 0x49u << ci;
@@ -141,7 +141,7 @@ bool emptyRectangle(const CandidateGrid& grid, const StepSink& sink) {
                     for (int line = 0; line < 18; ++line) {
                         const bool isColumn = line >= 9;
                         const unsigned linePlaces = grid.places(line, digit);
-                        if (std::popcount(linePlaces) != 2) continue;
+                        if (bitCount(linePlaces) != 2) continue;
                         const auto& cells = unitCells(line);
                         const int p = cells[std::countr_zero(linePlaces)];
                         const int q = cells[31 - std::countl_zero(linePlaces)];

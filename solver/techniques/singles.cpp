@@ -23,7 +23,7 @@ bool hiddenSingle(const CandidateGrid& grid, const StepSink& sink) {
     for (int u = 0; u < 27; ++u) {
         for (int digit = 1; digit <= 9; ++digit) {
             const std::uint16_t places = grid.places(u, digit);
-            if (std::popcount(places) != 1 || grid.placedIn(u, digit)) continue;
+            if (bitCount(places) != 1 || grid.placedIn(u, digit)) continue;
             const int p = unitCells(u)[std::countr_zero(places)];
             Step step;
             step.technique = Technique::HiddenSingle;

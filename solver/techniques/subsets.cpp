@@ -58,14 +58,14 @@ bool hiddenSubset(const CandidateGrid& grid, const StepSink& sink, int n, Techni
         unsigned eligible = 0;  // bit d - 1 for digit d
         for (int d = 1; d <= 9; ++d) {
             places[d] = grid.places(u, d);
-            const int count = std::popcount(places[d]);
+            const int count = bitCount(places[d]);
             if (count >= 2 && count <= n) eligible |= 1u << (d - 1);
         }
         const bool stopped = forEachSubset(eligible, n, [&](unsigned digitMask) {
             unsigned where = 0;
             const DigitSet digits = static_cast<DigitSet>(digitMask << 1);
             for (int d : digitsOf(digits)) where |= places[d];
-            if (std::popcount(where) != n) return false;
+            if (bitCount(where) != n) return false;
             const CellSet subset = unitPart(u, where);
             Step step;
             subset.forEach([&](int p) {

@@ -236,7 +236,7 @@ bool bug1(const CandidateGrid& grid, const StepSink& sink) {
         bool grave = true;
         for (int u = 0; u < 27 && grave; ++u)
             for (int d = 1; d <= 9 && grave; ++d) {
-                const int count = std::popcount(without.places(u, d));
+                const int count = bitCount(without.places(u, d));
                 grave = count == 0 || count == 2;
             }
         if (!grave) continue;

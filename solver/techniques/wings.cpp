@@ -98,7 +98,7 @@ bool wWing(const CandidateGrid& grid, const StepSink& sink) {
                 // so a or b does not, and holds y.
                 for (int u = 0; u < 27; ++u) {
                     const unsigned places = grid.places(u, x);
-                    if (std::popcount(places) != 2) continue;
+                    if (bitCount(places) != 2) continue;
                     const auto& cells = unitCells(u);
                     int e1 = cells[std::countr_zero(places)];
                     int e2 = cells[31 - std::countl_zero(places)];
