@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "solver/exact_solver.h"
+
 namespace solver {
 
 namespace {
@@ -41,23 +43,18 @@ std::string_view difficultyName(Difficulty difficulty) {
 
 Analysis analyse(const Cells& givens) {
     Analysis analysis;
+    const SolutionCount count = countSolutions(givens);
+    analysis.solutions = count.solutions;
+    analysis.settled = count.settled;
+    if (!count.settled || count.solutions != 1) return analysis;
+    analysis.solution = count.solution;
+    // QQwing rates no full board (it has nothing to solve): simple.
+    if (std::find(givens.begin(), givens.end(), 0) == givens.end()) return analysis;
     Cells puzzle = givens;
     qqwing::SudokuBoard board;
-    // QQwing refuses givens that contradict each other: no solution.
-    if (!board.setPuzzle(puzzle.data())) return analysis;
-    // QQwing counts no solution for a board without an empty cell; a full
-    // board it accepts is its own solution, rated simple.
-    if (std::find(givens.begin(), givens.end(), 0) == givens.end()) {
-        analysis.solutions = 1;
-        analysis.solution = givens;
-        return analysis;
-    }
-    analysis.solutions = board.countSolutionsLimited();
-    if (analysis.solutions != 1) return analysis;
+    board.setPuzzle(puzzle.data());
     board.setRecordHistory(true);
     board.solve();
-    const int* solution = board.getSolution();
-    for (int p = 0; p < 81; ++p) analysis.solution[p] = solution[p];
     analysis.difficulty = fromQqwing(board.getDifficulty());
     return analysis;
 }

@@ -188,6 +188,9 @@ void Assistant::newPuzzle(Difficulty difficulty) {
 }
 
 std::string Assistant::solvabilityText(const solver::Analysis& analysis) {
+    if (!analysis.settled)
+        return "Die Lösungen des Sudokus konnten nicht gezählt werden: Die Prüfung wurde "
+               "abgebrochen, weil sie zu lange dauerte.";
     switch (analysis.solutions) {
         case 0:
             return "Das Sudoku hat keine Lösung. Bitte die Vorgabe prüfen.";
@@ -207,7 +210,7 @@ void Assistant::checkSolvable() {
 void Assistant::checkEntries() {
     const Cells given = givens();
     const solver::Analysis analysis = solver::analyse(given);
-    if (analysis.solutions != 1) {
+    if (!analysis.settled || analysis.solutions != 1) {
         program_.app.messageBox(solvabilityText(analysis), toolkit::information, check_title);
         return;
     }
