@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the solver's figures on this machine: the solvability check on the
-// hardest puzzles known, the median time to generate a puzzle of each
-// difficulty, and the longest gap between two repaints of a window while
-// puzzles are generated in the background. Run it on an idle machine:
-//   build/bench/solver_figures [RUNS]
-// (QT_QPA_PLATFORM=offscreen where there is no display).
+// hardest puzzles known, the slowest solvability answer over a sparse puzzle
+// without a solution with its variants and over altered 17-given puzzles,
+// the median time to generate a puzzle of each difficulty, and the longest
+// gap between two repaints of a window while puzzles are generated in the
+// background. Run it on an idle machine:
+//   build/bench/solver_figures [RUNS [PUZZLES_17 [COUNT]]]
+// (QT_QPA_PLATFORM=offscreen where there is no display). PUZZLES_17 is a
+// file of 17-given puzzles, one a line (default: Gordon Royle's collection
+// in /work/shared/puzzles/ when it is there); the first COUNT of them
+// (default 300) are altered.
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -14,9 +19,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "screens/qt/qt_platform.h"
+#include "solver/exact_solver.h"
 #include "solver/puzzle_text.h"
 #include "solver/solver.h"
 
@@ -39,6 +48,11 @@ struct Puzzle {
     const char* text;
 };
 
+// 17 givens without a solution, none repeated: QQwing's count needed about
+// 40 s to show it.
+const char* const sparse_without_solution =
+    ".....5.8....6.1.43..........1.5........1.6...3.......553.....61........4.........";
+
 // Puzzles known as the hardest: 17-given ones (the fewest givens a puzzle
 // with one solution can have; the first one defeats brute-force solvers)
 // and the famous hardest puzzles for human solvers (21 givens).
@@ -55,7 +69,127 @@ const Puzzle hardest[] = {
      "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1"},
     {"Inkala 2012",
      "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4.."},
+    {"17 givens, no solution (sparse)", sparse_without_solution},
 };
+
+const char* const default_puzzles_17 = "/work/shared/puzzles/royle17-all-49151.txt";
+
+// One position of a puzzle as another: row r of the result is row rows[r]
+// of the source (column likewise), digits relabelled, optionally transposed.
+solver::Cells transformed(const solver::Cells& cells, const std::array<int, 9>& rows,
+                          const std::array<int, 9>& columns, bool transpose,
+                          const std::array<int, 10>& digits) {
+    solver::Cells result{};
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            result[transpose ? c * 9 + r : r * 9 + c] = digits[cells[rows[r] * 9 + columns[c]]];
+    return result;
+}
+
+// The puzzle transposed, mirrored both ways, turned, relabelled by every
+// shift of its digits, and in random positions of the same puzzle (bands
+// and stacks shuffled, rows and columns within them, digits relabelled).
+std::vector<solver::Cells> variants(const solver::Cells& cells, int randomCount) {
+    std::array<int, 9> same{}, reversed{};
+    std::array<int, 10> digits{};
+    for (int i = 0; i < 9; ++i) same[i] = i, reversed[i] = 8 - i;
+    for (int d = 0; d < 10; ++d) digits[d] = d;
+    std::vector<solver::Cells> result{
+        cells,
+        transformed(cells, same, same, true, digits),
+        transformed(cells, same, reversed, false, digits),
+        transformed(cells, reversed, same, false, digits),
+        transformed(cells, reversed, reversed, false, digits),
+    };
+    for (int shift = 1; shift < 9; ++shift) {
+        std::array<int, 10> relabelled{};
+        for (int d = 1; d <= 9; ++d) relabelled[d] = (d - 1 + shift) % 9 + 1;
+        result.push_back(transformed(cells, same, same, false, relabelled));
+    }
+    std::mt19937 random(1);
+    const auto shuffledLines = [&random] {
+        std::array<int, 3> bands{0, 1, 2};
+        std::shuffle(bands.begin(), bands.end(), random);
+        std::array<int, 9> lines{};
+        for (int b = 0; b < 3; ++b) {
+            std::array<int, 3> within{0, 1, 2};
+            std::shuffle(within.begin(), within.end(), random);
+            for (int i = 0; i < 3; ++i) lines[b * 3 + i] = bands[b] * 3 + within[i];
+        }
+        return lines;
+    };
+    for (int i = 0; i < randomCount; ++i) {
+        std::array<int, 10> relabelled{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        std::shuffle(relabelled.begin() + 1, relabelled.end(), random);
+        const std::array<int, 9> rows = shuffledLines(), columns = shuffledLines();
+        result.push_back(transformed(cells, rows, columns, random() % 2 == 1, relabelled));
+    }
+    return result;
+}
+
+// Each given removed, and each given changed to each other digit.
+void addAlterations(const solver::Cells& cells, std::vector<solver::Cells>& cases) {
+    for (int p = 0; p < 81; ++p) {
+        if (cells[p] == 0) continue;
+        for (int d = 0; d <= 9; ++d) {
+            if (d == cells[p]) continue;
+            solver::Cells altered = cells;
+            altered[p] = d;
+            cases.push_back(altered);
+        }
+    }
+}
+
+std::string puzzleLine(const solver::Cells& cells) {
+    std::string line;
+    for (int d : cells) line += d == 0 ? '.' : static_cast<char>('0' + d);
+    return line;
+}
+
+// Times solver::analyse (what "Lösbarkeit prüfen" and "Eingaben prüfen"
+// run) on every case: the median of three runs for the solver's own cost
+// (a single run may include a moment the machine gave the processor to
+// another program), and the longest single run.
+void printSlowest(const std::string& what, const std::vector<solver::Cells>& cases) {
+    double slowest = 0, longest = 0;
+    std::size_t slowestCase = 0;
+    std::int64_t mostNodes = 0;
+    int counts[3] = {}, unsettled = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        std::vector<double> times;
+        solver::Analysis analysis;
+        for (int run = 0; run < 3; ++run) {
+            const Clock::time_point start = Clock::now();
+            analysis = solver::analyse(cases[i]);
+            times.push_back(millisecondsSince(start));
+        }
+        longest = std::max(longest, *std::max_element(times.begin(), times.end()));
+        if (median(times) > slowest) {
+            slowest = median(times);
+            slowestCase = i;
+        }
+        if (!analysis.settled) ++unsettled;
+        ++counts[std::clamp(analysis.solutions, 0, 2)];
+        mostNodes = std::max(mostNodes, solver::countSolutions(cases[i]).nodes);
+    }
+    std::printf(
+        "  %s: %zu cases (%d without a solution, %d with one, %d with several, %d unsettled)\n"
+        "    slowest case %.2f ms (median of 3 runs), longest single run %.2f ms,\n"
+        "    most search nodes of a count %lld (the work bound is %lld)\n"
+        "    slowest: %s\n",
+        what.c_str(), cases.size(), counts[0], counts[1], counts[2], unsettled, slowest, longest,
+        static_cast<long long>(mostNodes), static_cast<long long>(solver::default_node_limit),
+        puzzleLine(cases[slowestCase]).c_str());
+}
+
+// Up to count puzzles of a file, one a line.
+std::vector<solver::Cells> readPuzzles(const std::string& path, int count) {
+    std::vector<solver::Cells> puzzles;
+    std::ifstream file(path);
+    for (std::string line; static_cast<int>(puzzles.size()) < count && std::getline(file, line);)
+        if (line.size() >= 81) puzzles.push_back(solver::readPuzzleText(line.substr(0, 81)).cells);
+    return puzzles;
+}
 
 // A window that repaints as often as it can and keeps the longest gap
 // between two of its repaints.
@@ -109,8 +243,27 @@ int main(int argc, char** argv) {
                     analysis.solutions == 1   ? "one solution,"
                     : analysis.solutions == 0 ? "no solution,"
                                               : "several,",
-                    std::string(solver::difficultyName(analysis.difficulty)).c_str(), median(times),
-                    *std::max_element(times.begin(), times.end()));
+                    analysis.solutions == 1
+                        ? std::string(solver::difficultyName(analysis.difficulty)).c_str()
+                        : "",
+                    median(times), *std::max_element(times.begin(), times.end()));
+    }
+
+    std::printf("Slowest solvability answer:\n");
+    printSlowest("the sparse puzzle without a solution and its variants",
+                 variants(solver::readPuzzleText(sparse_without_solution).cells, 2000));
+    const std::string puzzles17 = argc > 2 ? argv[2] : default_puzzles_17;
+    const int count17 = argc > 3 ? std::max(1, std::atoi(argv[3])) : 300;
+    const std::vector<solver::Cells> originals = readPuzzles(puzzles17, count17);
+    std::vector<solver::Cells> altered;
+    for (const solver::Cells& puzzle : originals) addAlterations(puzzle, altered);
+    if (altered.empty()) {
+        std::printf("  (no puzzles in %s: altered 17-given puzzles left out)\n", puzzles17.c_str());
+    } else {
+        printSlowest("the first " + std::to_string(originals.size()) + " puzzles of " + puzzles17 +
+                         ", each given removed or changed",
+                     altered);
+        printSlowest("the same puzzles unaltered", originals);
     }
 
     std::printf("Generation (seeds 1 to %d):\n", runs);
