@@ -9,8 +9,10 @@
 #                                         Debian package need (scripts/test.sh)
 #   scripts/install-deps.sh --print-test  also the printing system for the
 #                                         printing integration test (CI): CUPS
-#                                         with its virtual PDF printer, and
-#                                         poppler's tools to read the page
+#                                         with its virtual PDF printer,
+#                                         poppler's tools to read the page, and
+#                                         Python for a print server that never
+#                                         answers
 set -euo pipefail
 
 # The compiler, Qt, CUPS, QQwing, Qt's German texts and the fonts the screens
@@ -34,7 +36,7 @@ case "${1:-}" in
     # Not with --test alone: installing cups-pdf on a desktop adds a PDF
     # printer to its running CUPS.
     if [ "$1" = "--print-test" ]; then
-      packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript)
+      packages+=(cups cups-client cups-filters printer-driver-cups-pdf ghostscript python3)
     fi
     ;;
   *)

@@ -3,6 +3,7 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace qtfront {
@@ -19,8 +20,25 @@ class PrintTarget {
     virtual void send(const QString& pdfFile, const QString& title) = 0;
 };
 
-// The system's default printer through CUPS. Throws failure 482 when no
-// default printer is set up or CUPS cannot be reached.
-std::unique_ptr<PrintTarget> defaultPrinter();
+// Runs work off the user-interface thread while the windows keep painting
+// (QtPlatform::runInBackground); a failure of the work is thrown here.
+using Background = std::function<void(const std::function<void()>&)>;
+
+// How long the print server may take to accept a connection, and to answer
+// each request, when printing; a server that takes longer counts as no
+// printer.
+inline constexpr int print_server_bound_ms = 5000;
+// The same when only the page format is asked for a PDF file: a short wait,
+// then A4.
+inline constexpr int page_format_bound_ms = 1000;
+
+// The system's default printer through CUPS, looked up in the background.
+// Throws failure 482 when no default printer is set up or CUPS cannot be
+// reached, or does not answer in time.
+std::unique_ptr<PrintTarget> defaultPrinter(const Background& background);
+
+// The page format of the default printer's default paper, asked in the
+// background with a short bound; A4 when there is no answer.
+QPageLayout defaultPageLayout(const Background& background);
 
 }  // namespace qtfront

@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTemporaryDir>
@@ -97,10 +96,15 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
     return dialog.textValue().toStdString();
 }
 
+Background QtPlatform::background() {
+    return [this](const std::function<void()>& work) { runInBackground(work); };
+}
+
 void QtPlatform::printScreen(toolkit::Screen& screen) {
-    std::unique_ptr<PrintTarget> target = printTarget_ ? printTarget_() : defaultPrinter();
     QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
     if (!window) throw std::logic_error("no window for " + screen.name());
+    std::unique_ptr<PrintTarget> target =
+        printTarget_ ? printTarget_() : defaultPrinter(background());
 
     const QString title = shownCaption(screen.caption());
     QTemporaryDir folder;
@@ -175,13 +179,8 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
 void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
     QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
     if (!window) throw std::logic_error("no window for " + screen.name());
-    QPageLayout layout;
-    if (printTarget_) {
-        layout = printTarget_()->pageLayout();
-    } else {
-        const QPrinter printer(QPrinter::HighResolution);
-        layout = printer.pageLayout();
-    }
+    const QPageLayout layout =
+        printTarget_ ? printTarget_()->pageLayout() : defaultPageLayout(background());
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot create the PDF file: " + file.errorString().toStdString());

@@ -28,8 +28,11 @@ class QtPlatform : public toolkit::Platform {
     int messageBox(const std::string& text, int buttons, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     // Renders the screen's window as it stands onto one page of the print
-    // target and hands the page over. No printer, or one that refuses the
-    // page, is failure 482; a page that cannot be made is another failure.
+    // target and hands the page over; the default printer is looked up and
+    // takes the page in the background, each step with a time bound. No
+    // printer, one that refuses the page or a print server that does not
+    // answer in time is failure 482; a page that cannot be made is another
+    // failure.
     void printScreen(toolkit::Screen& screen) override;
     // Asks the event loop to end with status 0 once the running handler has
     // returned; nothing is destroyed here.
@@ -43,8 +46,9 @@ class QtPlatform : public toolkit::Platform {
     std::optional<std::string> saveFileName(const std::string& title,
                                             const std::string& proposed) override;
     // The page as printScreen renders it, in the page format of the default
-    // printer (Qt's default without one), written through a temporary file
-    // that replaces the target only once complete.
+    // printer (asked in the background with a short bound; A4 without an
+    // answer), written through a temporary file that replaces the target
+    // only once complete.
     void writePdf(toolkit::Screen& screen, const std::string& path) override;
 
     bool ended() const { return ended_; }
@@ -58,6 +62,8 @@ class QtPlatform : public toolkit::Platform {
     void detach(QtFrontEnd& frontEnd);
 
     QWidget* dialogParent() const;
+    // runInBackground for the print targets.
+    Background background();
 
     QtFrontEnd* frontEnd_ = nullptr;
     PrintTargetSource printTarget_;

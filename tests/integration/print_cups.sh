@@ -7,7 +7,10 @@
 # with the digits in their grid cells, the header texts and the labels on it,
 # without the print screen's buttons, and with every line of the notes,
 # which only the lengthened notes field shows. Then a queue that rejects
-# jobs, and a stopped server, must both give the printer message.
+# jobs, and a stopped server, must both give the printer message. Last, a
+# server that accepts connections and never answers: the printer message
+# within the program's bound while the window keeps painting, and a PDF
+# file written at once, without that server's answer.
 #
 #   tests/integration/print_cups.sh [BUILD_DIR [PAGE_PNG]]
 #
@@ -36,7 +39,12 @@ fail() {
 }
 
 [ -x "$driver" ] || fail "$driver is missing: build first"
-trap cups_stop EXIT
+silent_pid=""
+stop_all() {
+  [ -n "$silent_pid" ] && kill "$silent_pid" 2>/dev/null
+  cups_stop
+}
+trap stop_all EXIT
 status=0
 cups_start || status=$?
 [ "$status" -eq 77 ] && skip "$CUPS_ROOT"
@@ -47,7 +55,7 @@ chmod 700 "$D/home"
 
 run_driver() {
   local test=$1
-  HOME=$D/home XDG_RUNTIME_DIR=$D/home QT_QPA_PLATFORM=offscreen \
+  env ${2:+CUPS_SERVER=$2} HOME=$D/home XDG_RUNTIME_DIR=$D/home QT_QPA_PLATFORM=offscreen \
     SUDOKU_PRINT_TEST_PRINTER=$CUPS_PRINTER \
     timeout 120 "$driver" "$test" >"$D/log/$test.out" 2>&1 || {
     cat "$D/log/$test.out" >&2
@@ -109,5 +117,25 @@ sleep 1
 cups_stop_queue
 run_driver thePrinterFailureIsReported
 
+# 4. A server that accepts connections and never answers.
+python3 -c '
+import socket
+server = socket.socket()
+server.bind(("127.0.0.1", 0))
+server.listen(8)
+print(server.getsockname()[1], flush=True)
+held = []
+while True:
+    held.append(server.accept())
+' >"$D/silent.port" &
+silent_pid=$!
+cups_wait 100 test -s "$D/silent.port" || fail "the silent print server did not start"
+silent=127.0.0.1:$(cat "$D/silent.port")
+run_driver aSilentServerGivesThePrinterMessageInTime "$silent"
+run_driver aPdfNeedsNoAnswerFromTheServer "$silent"
+grep -h "^QINFO" "$D/log/aSilentServerGivesThePrinterMessageInTime.out" \
+  "$D/log/aPdfNeedsNoAnswerFromTheServer.out" | sed 's/^QINFO *: /silent print server: /'
+
 echo "PASS print_cups: one page with the digits in their cells and the header texts;" \
-  "a rejected job and a stopped server give the printer message"
+  "a rejected job, a stopped server and a silent one give the printer message;" \
+  "a PDF file needs no answer from a print server"

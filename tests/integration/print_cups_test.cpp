@@ -6,13 +6,40 @@
 // checks the page that arrives. Without that name every test is skipped, so
 // that it never prints on a real printer.
 
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QPrinterInfo>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "screens/qt/print_target.h"
 #include "screens/qt/units.h"
 #include "widget_fixture.h"
+
+namespace {
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count() const { return count_; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count_;
+        return false;
+    }
+
+  private:
+    int count_ = 0;
+};
+
+// libcups waits its bound for an answer, and up to a second more.
+constexpr qint64 answer_slack_ms = 3000;
+
+}  // namespace
 
 class PrintCupsTest : public ProgramTest {
     Q_OBJECT
@@ -72,6 +99,70 @@ class PrintCupsTest : public ProgramTest {
         QCOMPARE(dialogs.seen()[0].text,
                  QString("Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!"));
         QCOMPARE(dialogs.unexpected(), 0);
+        checkPrintScreenRestored();
+    }
+
+    // A print server that accepts the connection and never answers: the
+    // printer message once the bound is over, and the window paints
+    // meanwhile.
+    void aSilentServerGivesThePrinterMessageInTime() {
+        gameWithHeaderTexts();
+        QWidget* window = p->window(druck());
+        PaintCounter paints(window);
+        QTimer repaint;
+        connect(&repaint, &QTimer::timeout, window, [window] { window->update(); });
+        repaint.start(100);
+        DialogAnswerer dialogs;
+        QElapsedTimer clock;
+        qint64 untilMessage = 0;
+        int paintsUntilMessage = 0;
+        dialogs.button("OK", [&] {
+            untilMessage = clock.elapsed();
+            paintsUntilMessage = paints.count();
+            return QString();
+        });
+        clock.start();
+        p->click(druck().cmd_print);
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        QCOMPARE(dialogs.seen()[0].text,
+                 QString("Der Drucker ist nicht angeschlossen oder nicht eingeschaltet!"));
+        qInfo("printer message after %lld ms, %d repaints meanwhile", untilMessage,
+              paintsUntilMessage);
+        QVERIFY2(untilMessage < qtfront::print_server_bound_ms + answer_slack_ms,
+                 qPrintable(QString::number(untilMessage)));
+        // One repaint a second at the least, where 10 were asked for.
+        QVERIFY2(paintsUntilMessage >= untilMessage / 1000,
+                 qPrintable(QString::number(paintsUntilMessage)));
+        checkPrintScreenRestored();
+    }
+
+    // "Als PDF speichern" needs no answer from a print server: the page
+    // arrives at once, on A4.
+    void aPdfNeedsNoAnswerFromTheServer() {
+        gameWithHeaderTexts();
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString file = folder.filePath("seite.pdf");
+        QElapsedTimer clock;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->selectFile(file);
+            clock.start();
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        p->click(druck().txt_eing(0));
+        p->key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(clock.isValid());
+        const qint64 untilWritten = clock.elapsed();
+        qInfo("PDF written %lld ms after the name was chosen", untilWritten);
+        QFile pdf(file);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QByteArray content = pdf.readAll();
+        QVERIFY(content.startsWith("%PDF"));
+        QVERIFY2(content.contains("/MediaBox [0 0 595"), "not an A4 page");
+        QVERIFY2(untilWritten < qtfront::page_format_bound_ms + answer_slack_ms,
+                 qPrintable(QString::number(untilWritten)));
         checkPrintScreenRestored();
     }
 };
