@@ -11,6 +11,9 @@ namespace {
 // How many steps of one rung the search for a two-step hint tries at most:
 // a bound for the rungs that find very many (chains, nets).
 constexpr int two_step_budget = 200;
+// How many other steps of its rung the search for a step found before may
+// pass before it gives up.
+constexpr int find_again_budget = 100;
 
 bool sameCandidate(const Candidate& a, const Candidate& b) {
     return a.position == b.position && a.digit == b.digit;
@@ -78,10 +81,13 @@ bool samePattern(const Step& a, const Step& b) {
 }
 
 // The step of a rung with the pattern of `wanted`, found again in `grid`.
+// A rung that hands on very many other steps first gives up: the step then
+// counts as not found, which only keeps a step that might have gone.
 std::optional<Step> findAgain(const CandidateGrid& grid, std::size_t rung, const Step& wanted) {
     std::optional<Step> found;
+    int budget = find_again_budget;
     ladder()[rung].find(grid, [&](Step&& step) {
-        if (!samePattern(step, wanted)) return false;
+        if (!samePattern(step, wanted)) return --budget <= 0;
         found = std::move(step);
         return true;
     });
@@ -104,57 +110,117 @@ std::optional<Step> placing(const CandidateGrid& grid, std::size_t rung, Candida
     return found;
 }
 
-// Whether the steps, each found again by its rung in the grid the ones
-// before it leave, still lead to the target; if so they are replaced by the
-// steps as found again (a step may remove more or less than before).
-bool replay(const CandidateGrid& start, std::vector<Step>& steps,
-            const std::vector<std::size_t>& rungs, Candidate target) {
-    CandidateGrid grid = start;
-    std::vector<Step> again;
-    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
-        std::optional<Step> step = findAgain(grid, rungs[i], steps[i]);
-        if (!step) return false;
-        grid.apply(*step);
-        again.push_back(std::move(*step));
+// Whether a step found in grid `then` holds as it is in grid `now`: the
+// candidates of its cells and of its units are the same in both. A finder's
+// step rests on nothing else, but for BUG+1 and the forcing chains and
+// nets, which rest on the whole grid.
+bool holdsAsBefore(const Step& step, const CandidateGrid& then, const CandidateGrid& now) {
+    switch (step.technique) {
+        case Technique::Bug1:
+        case Technique::CellForcingChain:
+        case Technique::UnitForcingChain:
+        case Technique::ForcingNet:
+            return false;
+        default:
+            break;
     }
-    std::optional<Step> last = placing(grid, rungs.back(), target);
-    if (!last) return false;
-    again.push_back(std::move(*last));
-    steps = std::move(again);
-    return true;
+    const auto same = [&](int p) { return then.candidates(p) == now.candidates(p); };
+    return std::all_of(step.cells.begin(), step.cells.end(), same) &&
+           std::all_of(step.units.begin(), step.units.end(),
+                       [&](Unit u) {
+                           const auto& cells = unitCells(u);
+                           return std::all_of(cells.begin(), cells.end(), same);
+                       }) &&
+           std::all_of(step.chains.begin(), step.chains.end(), [&](const Chain& chain) {
+               return std::all_of(chain.begin(), chain.end(), [&](const ChainNode& node) {
+                   return std::all_of(node.positions.begin(), node.positions.end(), same);
+               });
+           });
 }
 
-// Leaves out every step the placement does not need: the hardest first,
-// later ones before earlier ones of the same level.
-std::vector<Step> needed(const CandidateGrid& start, std::vector<Step> steps,
-                         std::vector<std::size_t> rungs) {
-    const Candidate target = steps.back().placements.front();
-    std::vector<std::size_t> order(steps.size() - 1);
+// The ladder's way to a placement: each step with its rung, the grid before
+// it and its index in the way as first walked.
+struct Walk {
+    std::vector<Step> steps;
+    std::vector<std::size_t> rungs;
+    std::vector<CandidateGrid> before;
+    std::vector<std::size_t> original;
+};
+
+// The walk without the steps of `drop` (original indices), each later step
+// found again by its rung in the grid the ones before it leave (it may then
+// remove more or less than before); none when a step or the placement is
+// not found again. The steps before the first dropped one stay as they are.
+std::optional<Walk> without(const Walk& walk, const std::vector<std::size_t>& drop,
+                            Candidate target) {
+    const auto dropped = [&](std::size_t k) {
+        return std::find(drop.begin(), drop.end(), walk.original[k]) != drop.end();
+    };
+    std::size_t from = 0;
+    while (from < walk.steps.size() && !dropped(from)) ++from;
+    if (from + 1 >= walk.steps.size()) return std::nullopt;  // the placement stays
+    Walk result;
+    for (std::size_t k = 0; k < from; ++k) {
+        result.steps.push_back(walk.steps[k]);
+        result.rungs.push_back(walk.rungs[k]);
+        result.before.push_back(walk.before[k]);
+        result.original.push_back(walk.original[k]);
+    }
+    CandidateGrid grid = walk.before[from];
+    for (std::size_t k = from; k < walk.steps.size(); ++k) {
+        if (dropped(k)) continue;
+        const bool last = k + 1 == walk.steps.size();
+        std::optional<Step> step;
+        if (last) {
+            step = placing(grid, walk.rungs[k], target);
+        } else if (holdsAsBefore(walk.steps[k], walk.before[k], grid)) {
+            // Found again it would be the same pattern; of its removals
+            // those still to make (a step found again before it may have
+            // made some).
+            step = walk.steps[k];
+            std::erase_if(step->eliminations,
+                          [&](const Candidate& c) { return !grid.has(c.position, c.digit); });
+            if (step->eliminations.empty() && step->placements.empty()) continue;
+        } else {
+            step = findAgain(grid, walk.rungs[k], walk.steps[k]);
+        }
+        if (!step) return std::nullopt;
+        result.before.push_back(grid);
+        grid.apply(*step);
+        result.steps.push_back(std::move(*step));
+        result.rungs.push_back(walk.rungs[k]);
+        result.original.push_back(walk.original[k]);
+    }
+    return result;
+}
+
+// Leaves out every step the placement does not need. Groups of steps first,
+// halving them down to single steps (most steps of a long way are not
+// needed, so this takes far fewer trials than one step at a time); within
+// that the hardest first, later ones before earlier ones of the same level.
+std::vector<Step> needed(Walk walk) {
+    const Candidate target = walk.steps.back().placements.front();
+    std::vector<std::size_t> order(walk.steps.size() - 1);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const Level la = levelOf(steps[a].technique), lb = levelOf(steps[b].technique);
+        const Level la = levelOf(walk.steps[a].technique), lb = levelOf(walk.steps[b].technique);
         return la != lb ? la > lb : a > b;
     });
-    // Indices into the original steps of those still kept.
-    std::vector<std::size_t> kept(steps.size());
-    std::iota(kept.begin(), kept.end(), 0);
-    std::vector<Step> current = steps;
-    for (std::size_t drop : order) {
-        std::vector<std::size_t> trial;
-        std::copy_if(kept.begin(), kept.end(), std::back_inserter(trial),
-                     [&](std::size_t i) { return i != drop; });
-        std::vector<Step> trialSteps;
-        std::vector<std::size_t> trialRungs;
-        for (std::size_t i : trial) {
-            trialSteps.push_back(steps[i]);
-            trialRungs.push_back(rungs[i]);
+    for (std::size_t chunk = std::max<std::size_t>(order.size() / 2, 1);; chunk /= 2) {
+        for (std::size_t g = 0; g < order.size(); g += chunk) {
+            const std::vector<std::size_t> group(
+                order.begin() + static_cast<std::ptrdiff_t>(g),
+                order.begin() + static_cast<std::ptrdiff_t>(std::min(g + chunk, order.size())));
+            if (std::optional<Walk> shorter = without(walk, group, target))
+                walk = std::move(*shorter);
         }
-        if (replay(start, trialSteps, trialRungs, target)) {
-            kept = std::move(trial);
-            current = std::move(trialSteps);
-        }
+        // What is left of the order: the steps still on the way.
+        std::erase_if(order, [&](std::size_t i) {
+            return std::find(walk.original.begin(), walk.original.end(), i) == walk.original.end();
+        });
+        if (chunk == 1) break;
     }
-    return current;
+    return std::move(walk.steps);
 }
 
 }  // namespace
@@ -166,8 +232,7 @@ std::optional<HintPlan> planHint(const Cells& digits, const LadderOptions& optio
     // The ladder's own way, carried on from level to level: at each level
     // it takes up where the lower one got stuck.
     CandidateGrid walked = start;
-    std::vector<Step> steps;
-    std::vector<std::size_t> rungs;
+    Walk walk;
     for (int l = static_cast<int>(Level::Mittel); l <= static_cast<int>(options.highest); ++l) {
         const Level level = static_cast<Level>(l);
         if (std::optional<HintPlan> plan = twoSteps(start, level, options)) return plan;
@@ -179,9 +244,11 @@ std::optional<HintPlan> planHint(const Cells& digits, const LadderOptions& optio
             walked.apply(*step);
             if (walked == before) break;
             const bool placed = !step->placements.empty();
-            steps.push_back(std::move(*step));
-            rungs.push_back(rung);
-            if (placed) return planOf(needed(start, std::move(steps), std::move(rungs)));
+            walk.original.push_back(walk.steps.size());
+            walk.steps.push_back(std::move(*step));
+            walk.rungs.push_back(rung);
+            walk.before.push_back(before);
+            if (placed) return planOf(needed(std::move(walk)));
         }
     }
     return std::nullopt;
