@@ -110,9 +110,26 @@ std::optional<Step> placing(const CandidateGrid& grid, std::size_t rung, Candida
     return found;
 }
 
+// The units that hold every cell of two chain nodes: where a strong link
+// between them may lie.
+std::vector<int> sharedUnits(const ChainNode& a, const ChainNode& b) {
+    std::vector<int> units;
+    for (int u = 0; u < 27; ++u) {
+        const auto& cells = unitCells(u);
+        const auto in = [&](int p) {
+            return std::find(cells.begin(), cells.end(), p) != cells.end();
+        };
+        if (std::all_of(a.positions.begin(), a.positions.end(), in) &&
+            std::all_of(b.positions.begin(), b.positions.end(), in))
+            units.push_back(u);
+    }
+    return units;
+}
+
 // Whether a step found in grid `then` holds as it is in grid `now`: the
-// candidates of its cells and of its units are the same in both. A finder's
-// step rests on nothing else, but for BUG+1 and the forcing chains and
+// candidates of its cells, its units, its chains' cells and the units
+// joining their nodes are the same in both. A finder's step rests on
+// nothing else (see Finder), but for BUG+1 and the forcing chains and
 // nets, which rest on the whole grid.
 bool holdsAsBefore(const Step& step, const CandidateGrid& then, const CandidateGrid& now) {
     switch (step.technique) {
@@ -125,17 +142,22 @@ bool holdsAsBefore(const Step& step, const CandidateGrid& then, const CandidateG
             break;
     }
     const auto same = [&](int p) { return then.candidates(p) == now.candidates(p); };
-    return std::all_of(step.cells.begin(), step.cells.end(), same) &&
-           std::all_of(step.units.begin(), step.units.end(),
-                       [&](Unit u) {
-                           const auto& cells = unitCells(u);
-                           return std::all_of(cells.begin(), cells.end(), same);
-                       }) &&
-           std::all_of(step.chains.begin(), step.chains.end(), [&](const Chain& chain) {
-               return std::all_of(chain.begin(), chain.end(), [&](const ChainNode& node) {
-                   return std::all_of(node.positions.begin(), node.positions.end(), same);
-               });
-           });
+    const auto sameUnit = [&](int u) {
+        const auto& cells = unitCells(u);
+        return std::all_of(cells.begin(), cells.end(), same);
+    };
+    if (!std::all_of(step.cells.begin(), step.cells.end(), same)) return false;
+    for (const Unit& u : step.units)
+        if (!sameUnit(unitIndex(u))) return false;
+    for (const Chain& chain : step.chains)
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            if (!std::all_of(chain[i].positions.begin(), chain[i].positions.end(), same))
+                return false;
+            if (i == 0) continue;
+            for (int u : sharedUnits(chain[i - 1], chain[i]))
+                if (!sameUnit(u)) return false;
+        }
+    return true;
 }
 
 // The ladder's way to a placement: each step with its rung, the grid before

@@ -15,7 +15,11 @@ namespace solver {
 // stop the search.
 using StepSink = std::function<bool(Step&&)>;
 // A technique's search: hands every step it finds to the sink until the sink
-// stops it; returns whether the sink stopped it.
+// stops it; returns whether the sink stopped it. A step rests only on the
+// candidates of its cells, its units, its chains' cells and the units that
+// join neighbouring chain nodes (the hint reuses a step while those stay as
+// they were); a technique that rests on more of the grid is named in
+// holdsAsBefore (hint_plan.cpp).
 using Finder = bool (*)(const CandidateGrid& grid, const StepSink& sink);
 // The first step a finder finds, if any.
 std::optional<Step> firstStep(Finder find, const CandidateGrid& grid);
