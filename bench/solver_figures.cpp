@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "screens/assistant/difficulty_names.h"
 #include "screens/qt/qt_platform.h"
 #include "solver/exact_solver.h"
 #include "solver/puzzle_text.h"
@@ -244,7 +245,7 @@ int main(int argc, char** argv) {
                     : analysis.solutions == 0 ? "no solution,"
                                               : "several,",
                     analysis.solutions == 1
-                        ? std::string(solver::difficultyName(analysis.difficulty)).c_str()
+                        ? std::string(difficultyName(analysis.difficulty)).c_str()
                         : "",
                     median(times), *std::max_element(times.begin(), times.end()));
     }
@@ -277,7 +278,7 @@ int main(int argc, char** argv) {
             times.push_back(millisecondsSince(start));
         }
         std::printf("  %-12s median %8.1f ms, longest %8.1f ms\n",
-                    std::string(solver::difficultyName(difficulty)).c_str(), median(times),
+                    std::string(difficultyName(difficulty)).c_str(), median(times),
                     *std::max_element(times.begin(), times.end()));
     }
 

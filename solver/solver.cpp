@@ -27,20 +27,6 @@ Difficulty fromQqwing(qqwing::SudokuBoard::Difficulty rating) {
 
 }  // namespace
 
-std::string_view difficultyName(Difficulty difficulty) {
-    switch (difficulty) {
-        case Difficulty::Simple:
-            return "leicht";
-        case Difficulty::Easy:
-            return "mittel";
-        case Difficulty::Intermediate:
-            return "schwer";
-        case Difficulty::Expert:
-            return "sehr schwer";
-    }
-    return {};
-}
-
 Analysis analyse(const Cells& givens) {
     Analysis analysis;
     const SolutionCount count = countSolutions(givens);

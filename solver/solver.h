@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string_view>
-
 #include "solver/geometry.h"
 
 namespace solver {
 
 // QQwing's ratings; a full board (QQwing: unknown) counts as simple.
 enum class Difficulty { Simple, Easy, Intermediate, Expert };
-
-// "leicht", "mittel", "schwer", "sehr schwer".
-std::string_view difficultyName(Difficulty difficulty);
 
 // What the solver says about a puzzle's givens.
 struct Analysis {
@@ -27,7 +22,7 @@ struct Analysis {
 Analysis analyse(const Cells& givens);
 
 // Generates puzzles until one has the difficulty asked for. Reproducible:
-// the same seed gives the same puzzle. Seeds the C library's margin(), which
+// the same seed gives the same puzzle. Seeds the C library's rand(), which
 // QQwing draws from: run one generation at a time.
 Cells generate(Difficulty difficulty, unsigned seed);
 

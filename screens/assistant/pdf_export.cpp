@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "screens/assistant/pdf_export.h"
+
+#include <exception>
+
+#include "screens/program.h"
+
+void PdfExport::save() {
+    toolkit::Platform& platform = program_.app.platform();
+    const std::optional<std::string> name =
+        platform.saveFileName("Als PDF speichern", "sudoku.pdf");
+    if (!name) return;
+    frm_sudoku_druck& druck = program_.druck;
+    try {
+        druck.withPrintLayout([&] { platform.writePdf(druck, *name); });
+    } catch (const std::exception&) {
+        program_.app.messageBox("Die PDF-Datei konnte nicht geschrieben werden!", toolkit::ok_only,
+                                "Achtung!");
+    }
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "solver/geometry.h"
+#include "solver/solver.h"
+
+class Program;
+
+// A whole puzzle typed into the empty board: from the clipboard, or newly
+// generated. The givens are typed one by one as a user would type them.
+class PuzzleInput {
+  public:
+    explicit PuzzleInput(Program& program) : program_(program) {}
+
+    // Types the clipboard's puzzle into the empty board.
+    void paste();
+    // Generates a puzzle of the difficulty, types its givens and fixes them.
+    void generate(solver::Difficulty difficulty);
+
+  private:
+    // Shows the refusal when a board cell holds a digit; true then.
+    bool refuseFilledBoard();
+    // Types each given into its cell, then puts the focus on the first
+    // empty cell.
+    void typeGivens(const solver::Cells& cells);
+
+    Program& program_;
+    bool generating_ = false;
+};
