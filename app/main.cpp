@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
     auto program = std::make_unique<Program>(platform);
     // Started from the menu the working directory is usually the home folder:
     // the explanation file is then taken from the installed data folder.
-    program->start.explanation_places = explanation::search_places(
+    program->start.explanationPlaces = explanation::searchPlaces(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
         SUDOKU_DATA_FOLDER_RELATIVE, SUDOKU_DATA_FOLDER);
     // Declared after the program, so destroyed before it: the windows
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     qtfront::QtFrontEnd frontEnd(platform, program->app);
     if (timing::active()) timing::install(*program, frontEnd);
     if (self_check::active()) self_check::install(*program, frontEnd);
-    program->start_program();
+    program->startProgram();
     int status = 0;
     if (!program->app.ended()) status = qapp.exec();
     return status;

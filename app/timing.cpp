@@ -49,7 +49,7 @@ long residentKb() {
     return -1;
 }
 
-void give_up(const char* reason) {
+void giveUp(const char* reason) {
     std::fprintf(stderr, "timing: %s\n", reason);
     QCoreApplication::exit(3);
 }
@@ -80,11 +80,11 @@ class NextPaint : public QObject {
 };
 
 long long start = 0;
-long long clicked_at = 0;
+long long clickedAt = 0;
 
 // Types the digit of cell `cell` into the focused cell and measures until
 // it is drawn; then the next cell, until the three rows are full.
-void type_text(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
+void typeText(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
     if (cell > typed_cells) {
         std::fprintf(stderr, "rss_game_kb %ld\n", residentKb());
         QCoreApplication::exit(0);
@@ -93,20 +93,20 @@ void type_text(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
     toolkit::Element& field = program.main.txt_m(cell);
     QWidget* widget = frontEnd.widget(field);
     if (program.app.focus() != &field || !widget)
-        return give_up("the focus is not in the next cell");
+        return giveUp("the focus is not in the next cell");
 
     const QString digit(QChar(solution[static_cast<std::size_t>(cell - 1)]));
     const std::string expected = digit.toStdString();
-    auto pressed_at = std::make_shared<long long>(0);
+    auto pressedAt = std::make_shared<long long>(0);
     new NextPaint(
         widget, [&field, expected] { return field.text() == expected; },
-        [&program, &frontEnd, cell, pressed_at] {
-            report("key_to_digit_ms", *pressed_at);
+        [&program, &frontEnd, cell, pressedAt] {
+            report("key_to_digit_ms", *pressedAt);
             QTimer::singleShot(
-                pause_ms, [&program, &frontEnd, cell] { type_text(program, frontEnd, cell + 1); });
+                pause_ms, [&program, &frontEnd, cell] { typeText(program, frontEnd, cell + 1); });
         });
     const int key = Qt::Key_0 + (digit.at(0).unicode() - '0');
-    *pressed_at = nowNs();
+    *pressedAt = nowNs();
     QCoreApplication::postEvent(widget,
                                 new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, digit));
     QCoreApplication::postEvent(widget,
@@ -122,17 +122,16 @@ bool active() {
 void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
     start = std::atoll(std::getenv("SUDOKU_TIMING"));
     if (start <= 0) start = nowNs();
-    QTimer::singleShot(give_up_ms, [] { give_up("no result within 10 seconds"); });
+    QTimer::singleShot(give_up_ms, [] { giveUp("no result within 10 seconds"); });
 
     new NextPaint(
         frontEnd.window(program.main), [] { return true; },
         [&program, &frontEnd] {
-            report("main_after_click_ms", clicked_at);
+            report("main_after_click_ms", clickedAt);
             std::fprintf(stderr, "rss_main_kb %ld\n", residentKb());
             // As a click into cell 1 would.
             program.main.setFocus(program.main.txt_m(1));
-            QTimer::singleShot(pause_ms,
-                               [&program, &frontEnd] { type_text(program, frontEnd, 1); });
+            QTimer::singleShot(pause_ms, [&program, &frontEnd] { typeText(program, frontEnd, 1); });
         });
     new NextPaint(
         frontEnd.window(program.start), [] { return true; },
@@ -140,7 +139,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
             report("start_visible_ms", start);
             std::fprintf(stderr, "rss_start_kb %ld\n", residentKb());
             auto* button = static_cast<QPushButton*>(frontEnd.widget(program.start.cmd_start));
-            clicked_at = nowNs();
+            clickedAt = nowNs();
             button->click();
         });
 }

@@ -20,13 +20,13 @@ namespace {
 
 // A fresh temporary working directory with an explanation file of these bytes.
 struct Folder : WorkingFolder {
-    explicit Folder(const std::string& bytes) { write_file(explanation::file_name, bytes); }
+    explicit Folder(const std::string& bytes) { writeFile(explanation::file_name, bytes); }
 };
 
 std::string file(int kind) {
     switch (kind) {
         case 0:  // the real text
-            return Folder::read_file(std::string(SUDOKU_SOURCE_DIR) + "/sudoku_erkl.txt");
+            return Folder::readFile(std::string(SUDOKU_SOURCE_DIR) + "/sudoku_erkl.txt");
         case 1:  // the byte limit in one line of words
         {
             std::string line;
@@ -48,7 +48,7 @@ void ExplanationShown(benchmark::State& state) {
     qtfront::QtPlatform platform;
     auto program = std::make_unique<Program>(platform);
     qtfront::QtFrontEnd frontEnd(platform, program->app);
-    program->start_program();
+    program->startProgram();
     QWidget* window = frontEnd.window(program->start);
     for (auto _ : state) {
         program->start.cmd_erkl.click();
@@ -68,7 +68,7 @@ void ExplanationRefused(benchmark::State& state) {
     const Folder folder(state.range(0) == 0 ? std::string(5'000'000, 'x')
                                             : std::string(50'000'000, '\n'));
     HeadlessGame<> game(Report::dropped);
-    game.program->start_program();
+    game.program->startProgram();
     for (auto _ : state) {
         game.program->start.cmd_erkl.click();
         if (game.program->start.txt_Erkl.visible()) state.SkipWithError("a text was shown");

@@ -17,17 +17,17 @@ inline int solution(int cell) {
 }
 
 struct Game : HeadlessGame<> {
-    Game() : HeadlessGame(Report::dropped) { open_main_screen(); }
+    Game() : HeadlessGame(Report::dropped) { openMainScreen(); }
 
     // A key press in the cell, as a click into it and a key would give.
-    void type_digit(int cell, int digit) { type_key(cell, static_cast<char>('0' + digit)); }
+    void typeDigit(int cell, int digit) { typeKey(cell, static_cast<char>('0' + digit)); }
     // Cell 1 is clicked, then the whole solution typed key by key: the key
     // filter moves the focus on, so each key lands in the next cell.
-    void type_all() {
+    void typeAll() {
         main.setFocus(main.txt_m(1));
         for (char digit : solved_puzzle) program->app.focus()->pressKey(digit);
     }
-    void undo_all() {
+    void undoAll() {
         while (main.back > 0) main.cmd_back.click();
     }
 };

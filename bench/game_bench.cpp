@@ -9,7 +9,7 @@
 
 namespace {
 
-bool board_empty(const frm_sudoku_main& main) {
+bool boardEmpty(const frm_sudoku_main& main) {
     for (int k = 1; k <= 81; ++k)
         if (!main.txt_m(k).text().empty()) return false;
     return main.back == 0;
@@ -18,14 +18,14 @@ bool board_empty(const frm_sudoku_main& main) {
 void BM_FullGameAndUndo(benchmark::State& state) {
     Game game;
     for (auto _ : state) {
-        game.type_all();
+        game.typeAll();
         if (game.main.back != 81) {
             state.SkipWithError("the solution was not accepted in full");
             break;
         }
         for (int m = 0; m < 81; ++m) game.main.cmd_back.click();
     }
-    if (!board_empty(game.main)) state.SkipWithError("undo left digits on the board");
+    if (!boardEmpty(game.main)) state.SkipWithError("undo left digits on the board");
 }
 BENCHMARK(BM_FullGameAndUndo)->Unit(benchmark::kMicrosecond);
 
@@ -33,13 +33,13 @@ void BM_RestartAfterFullGame(benchmark::State& state) {
     Game game;
     for (auto _ : state) {
         state.PauseTiming();
-        game.type_all();
+        game.typeAll();
         state.ResumeTiming();
 
         game.main.cmd_neustart.click();
 
         state.PauseTiming();
-        if (!board_empty(game.main) || !game.main.visible()) {
+        if (!boardEmpty(game.main) || !game.main.visible()) {
             state.SkipWithError("the restart did not empty the board");
             break;
         }

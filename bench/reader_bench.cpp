@@ -15,7 +15,7 @@ namespace {
 
 // A solved board entered row by row; the first 30 moves are the givens, and
 // three cells carry marks.
-std::string full_game() {
+std::string fullGame() {
     puzzle::GameState recorded;
     recorded.anz_d_ziff = 30;
     recorded.back = 81;
@@ -23,7 +23,7 @@ std::string full_game() {
         const int r = k / 9, c = k % 9;
         const auto digit = static_cast<toolkit::Integer>((r * 3 + r / 3 + c) % 9 + 1);
         recorded.zug_feld[k] = k + 1;
-        recorded.move_text[k] = std::to_string(digit);
+        recorded.moveText[k] = std::to_string(digit);
         recorded.zug_ziffer[k] = digit;
         recorded.given[k] = k < 30;
     }
@@ -34,15 +34,15 @@ std::string full_game() {
 }
 
 void Read81Moves(benchmark::State& state) {
-    const std::string content = full_game();
+    const std::string content = fullGame();
     for (auto _ : state) {
         // Every read starts from a freshly started main screen.
         state.PauseTiming();
         auto game = std::make_unique<HeadlessGame<>>(Report::dropped);
-        game->open_main_screen();
+        game->openMainScreen();
         state.ResumeTiming();
 
-        game->main.read_puzzle_bytes(content);
+        game->main.readPuzzleBytes(content);
 
         state.PauseTiming();
         if (game->main.back != 81 || game->main.Vorgabe != toolkit::True)

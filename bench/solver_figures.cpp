@@ -239,15 +239,14 @@ int main(int argc, char** argv) {
             analysis = solver::analyse(text.cells);
             times.push_back(millisecondsSince(start));
         }
-        std::printf("  %-34s %2d givens, %-13s %-11s median %7.2f ms, longest %7.2f ms\n",
-                    puzzle.name, givens,
-                    analysis.solutions == 1   ? "one solution,"
-                    : analysis.solutions == 0 ? "no solution,"
-                                              : "several,",
-                    analysis.solutions == 1
-                        ? std::string(difficultyName(analysis.difficulty)).c_str()
-                        : "",
-                    median(times), *std::max_element(times.begin(), times.end()));
+        std::printf(
+            "  %-34s %2d givens, %-13s %-11s median %7.2f ms, longest %7.2f ms\n", puzzle.name,
+            givens,
+            analysis.solutions == 1   ? "one solution,"
+            : analysis.solutions == 0 ? "no solution,"
+                                      : "several,",
+            analysis.solutions == 1 ? std::string(difficultyName(analysis.difficulty)).c_str() : "",
+            median(times), *std::max_element(times.begin(), times.end()));
     }
 
     std::printf("Slowest solvability answer:\n");

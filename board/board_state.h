@@ -8,7 +8,7 @@
 
 // The whole state of a game, held by the main screen: counters, flags, the
 // record of accepted moves, the candidate texts and the letter marks.
-struct board_state {
+struct BoardState {
     using Integer = toolkit::Integer;
     template <class T>
     using Array = toolkit::BoundedArray<T, 1, 81>;

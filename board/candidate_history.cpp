@@ -5,6 +5,7 @@
 #include <string>
 
 #include "screens/frm_sudoku_main.h"
+#include "solver/geometry.h"
 
 namespace {
 
@@ -25,13 +26,14 @@ void frm_sudoku_main::txt_Titel_Click(Integer Index) {
     for (int m = 1; m <= 5; ++m) {
         for (int k = 1; k <= 81; ++k) {
             const std::string& block = einzelfeld_alt(m, k);
-            const int column = k % 9 == 0 ? 9 : k % 9;
-            text += std::to_string(column) + " ) .....\r\n";
+            const int position = solver::positionOfCell(k);
+            text += std::to_string(solver::columnOf(position)) + " ) .....\r\n";
             text += block.empty() ? zero_block : block;
             text += "\r\n";
-            if (k % 9 == 0)
-                text +=
-                    "{" + std::to_string(k / 9 + 1) + "} -----------------------------------\r\n";
+            // After each row, the number of the row that follows.
+            if (solver::columnOf(position) == 9)
+                text += "{" + std::to_string(solver::rowOf(position) + 1) +
+                        "} -----------------------------------\r\n";
         }
         text += "\r\n" + std::to_string(m + 1) + "   " + std::string(37, 'x') + "   " +
                 std::to_string(m + 1) + "\r\n";

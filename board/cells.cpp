@@ -22,7 +22,7 @@ constexpr Entry square_table[] = {
 
 }  // namespace
 
-bool square_of(int k, Square& square) {
+bool squareOf(int k, Square& square) {
     for (const Entry& entry : square_table) {
         for (int cell : entry.cells) {
             if (cell == k) {

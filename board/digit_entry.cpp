@@ -21,7 +21,7 @@ void frm_sudoku_main::txt_m_KeyPress(Integer Index, int& key) {
 
 void frm_sudoku_main::txt_m_Change(Integer Index) {
     zl = txt_m(Index).text();
-    z = toolkit::to_integer(toolkit::val(zl));
+    z = toolkit::toInteger(toolkit::val(zl));
     if (nur_ziffern(z) != False) {
         if (schon_vorhanden(Index, z) != False) {
             alt_z = z;
@@ -40,11 +40,11 @@ void frm_sudoku_main::txt_m_Change(Integer Index) {
 }
 
 toolkit::Integer frm_sudoku_main::nur_ziffern(Integer zf) {
-    char first_char = toolkit::number_text(zf).front();
-    return toolkit::flag(first_char >= '1' && first_char <= '9');
+    char firstChar = toolkit::numberText(zf).front();
+    return toolkit::flag(firstChar >= '1' && firstChar <= '9');
 }
 
-double frm_sudoku_main::cell_value(int k) {
+double frm_sudoku_main::cellValue(int k) {
     return toolkit::val(txt_m(k).text());
 }
 
@@ -58,22 +58,22 @@ toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
     // move with q_s and q_n, which must then belong to this cell, not to the
     // cell checked before.
     cells::Square square;
-    if (cells::square_of(j, square)) {
+    if (cells::squareOf(j, square)) {
         q_s = square.q_s;
         q_n = square.q_n;
     }
     try {
-        const int s = cells::first_cell_of_row(j);
+        const int s = cells::firstCellOfRow(j);
         for (int k = s; k <= s + 8; ++k) {
             if (k == j) {
                 if (senkr_vorhanden(j, z) != False) result = True;
-            } else if (cell_value(k) == z) {
+            } else if (cellValue(k) == z) {
                 result = True;
                 wo_w = True;
             }
         }
         for (int t = q_s; t <= q_s + 20; t += (t % 3 == 0) ? 7 : 1) {
-            if (t != j && cell_value(t) == z) {
+            if (t != j && cellValue(t) == z) {
                 result = True;
                 wo_q = True;
             }
@@ -82,14 +82,7 @@ toolkit::Integer frm_sudoku_main::schon_vorhanden(Integer j, Integer z) {
         if (fail.number() == toolkit::failure_element_index) {
             // Only the puzzle reader writes into the spare cell 0, whose row
             // walk starts at the invalid index -8: the file is damaged.
-            if (Einlesen == True) {
-                application().messageBox(
-                    "Die einzulesende Datei wurde beschädigt oder unzulässig geändert! Das "
-                    "Programm wird daher beendet.",
-                    toolkit::ok_only, "Achtung!");
-                beenden = True;
-                cmd_exit_Click();
-            }
+            if (Einlesen == True) endForDamagedFile();
         } else {
             application().messageBox("Ein umbekannter Fehler trat auf!", toolkit::ok_only,
                                      "Achtung!");
@@ -104,7 +97,7 @@ toolkit::Integer frm_sudoku_main::senkr_vorhanden(Integer j, Integer z) {
     const int c = cells::column(j);
     for (int n = 0; n <= 8; ++n) {
         const int k = n * 9 + c;
-        if (k != j && cell_value(k) == z) {
+        if (k != j && cellValue(k) == z) {
             result = True;
             wo_s = True;
         }
@@ -119,7 +112,7 @@ void frm_sudoku_main::Meldung(Integer j, Integer alt_z) {
     std::string and1, and2;
     if ((wo_w == True && wo_s == True) || (wo_w == True && wo_q == True && wo_s == 0)) and1 = "und";
     if (wo_s == True && wo_q == True) and2 = "und";
-    const std::string message = "Die Zahl " + toolkit::number_str(alt_z) + " ist" + horizontal +
+    const std::string message = "Die Zahl " + toolkit::numberStr(alt_z) + " ist" + horizontal +
                                 and1 + vertical + and2 + square + "schon vorhanden!";
     application().messageBox(message, toolkit::ok_only, "");
     txt_m(j).setText("");

@@ -16,9 +16,9 @@ void frm_sudoku_main::Form_Load() {
 }
 
 void frm_sudoku_main::sud_main_manager() {
-    const frm_sudoku_start& start = start_screen();
-    auto show = [](ElementArray& display, Integer flag_value) {
-        for (int i = 1; i <= 81; ++i) display(i).setVisible(flag_value != 0);
+    const frm_sudoku_start& start = startScreen();
+    auto show = [](ElementArray& display, Integer flagValue) {
+        for (int i = 1; i <= 81; ++i) display(i).setVisible(flagValue != 0);
     };
     show(lbl_s, start.Spalten);
     show(lbl_w, start.Reihen);
@@ -32,7 +32,7 @@ void frm_sudoku_main::sud_main_manager() {
     }
 
     for (int i = 1; i <= 81; ++i) {
-        std::string digit = toolkit::number_text(cells::column(i));
+        std::string digit = toolkit::numberText(cells::column(i));
         lbl_s(i).setText(digit);
         lbl_w(i).setText(digit);
         lbl_q(i).setText(digit);

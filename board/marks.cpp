@@ -8,7 +8,7 @@
 
 namespace {
 
-bool is_lowercase_letter(const std::string& text) {
+bool isLowercaseLetter(const std::string& text) {
     return !text.empty() && text[0] >= 'a' && text[0] <= 'z';
 }
 
@@ -19,12 +19,12 @@ void frm_sudoku_main::lbl_c_Click(Integer Index) {
 
     Integer count = 0;
     for (int i = 1; i <= 81; ++i)
-        if (is_lowercase_letter(markierung(i))) ++count;
+        if (isLowercaseLetter(markierung(i))) ++count;
     mark = count;
 
     const std::string c = lbl_c(Index).text();
     if (c.empty()) return;
-    if (!is_lowercase_letter(c)) {
+    if (!isLowercaseLetter(c)) {
         // Marks read from a puzzle file are not counted in mark, so the
         // limit above can let a click through with all 26 letters in use.
         if (97 + mark > 'z') return;

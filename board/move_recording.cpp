@@ -10,12 +10,12 @@ using toolkit::False;
 using toolkit::True;
 
 void frm_sudoku_main::anpassen(Integer j, Integer z) {
-    const int row_slot = 9 * (cells::row(j) - 1) + z;
-    const int column_slot = 9 * (cells::column(j) - 1) + z;
-    lbl_w(row_slot).setText("");
-    lbl_s(column_slot).setText("");
-    const int square_slot = q_n * 9 + z;
-    lbl_q(square_slot).setText("");
+    const int rowSlot = 9 * (cells::row(j) - 1) + z;
+    const int columnSlot = 9 * (cells::column(j) - 1) + z;
+    lbl_w(rowSlot).setText("");
+    lbl_s(columnSlot).setText("");
+    const int squareSlot = q_n * 9 + z;
+    lbl_q(squareSlot).setText("");
 
     back = toolkit::add(back, 1);
 
@@ -26,17 +26,17 @@ void frm_sudoku_main::anpassen(Integer j, Integer z) {
         cmd_einlesen_vorgabe_Click();
     }
     anzeige_eing_ziffern();
-    txt_test.setText(toolkit::number_text(back));
+    txt_test.setText(toolkit::numberText(back));
 
-    zug_reihe(back, row_slot) = z;
-    zug_spalte(back, column_slot) = z;
-    zug_quadrat(back, square_slot) = z;
+    zug_reihe(back, rowSlot) = z;
+    zug_spalte(back, columnSlot) = z;
+    zug_quadrat(back, squareSlot) = z;
 }
 
 void frm_sudoku_main::anzeige_anpassen(Integer j, Integer z) {
-    const std::size_t p = static_cast<std::size_t>(cells::candidate_position(z)) - 1;
+    const std::size_t p = static_cast<std::size_t>(cells::candidatePosition(z)) - 1;
 
-    const int first = cells::first_cell_of_row(j);
+    const int first = cells::firstCellOfRow(j);
     for (int i = first; i <= first + 8; ++i) {
         einzelfeld_alt(back, i) = einzelfeld_text(i);
         if (!einzelfeld_text(i).empty()) {
@@ -74,21 +74,21 @@ void frm_sudoku_main::letzte_zahl() {
         const std::string& caption = lbl_c(i).text();
         if (!caption.empty() && static_cast<unsigned char>(caption[0]) < 58) lbl_c(i).setText("");
     }
-    const int k = toolkit::to_integer(zug_feld(back));
+    const int k = toolkit::toInteger(zug_feld(back));
     const std::string& caption = lbl_c(k).text();
     if (!caption.empty() && static_cast<unsigned char>(caption[0]) > 96) {
         lbl_erkl(1).setText(caption);
-        lbl_erkl(2).setText(toolkit::number_text(zug_ziffer(back)));
+        lbl_erkl(2).setText(toolkit::numberText(zug_ziffer(back)));
     }
-    lbl_c(k).setText(toolkit::number_text(zug_ziffer(back)));
+    lbl_c(k).setText(toolkit::numberText(zug_ziffer(back)));
 }
 
 void frm_sudoku_main::anzeige_eing_ziffern() {
     if (Vorgabe != False) {
-        lbl_erkl(4).setText(toolkit::number_text(anz_d_ziff));
+        lbl_erkl(4).setText(toolkit::numberText(anz_d_ziff));
         const int own = back - anz_d_ziff;
-        lbl_erkl(5).setText(own != 0 ? toolkit::number_text(own) : "");
+        lbl_erkl(5).setText(own != 0 ? toolkit::numberText(own) : "");
     } else {
-        lbl_erkl(4).setText(toolkit::number_text(back));
+        lbl_erkl(4).setText(toolkit::numberText(back));
     }
 }

@@ -11,18 +11,18 @@ void frm_sudoku_main::cmd_back_Click() {
     if (Vorgabe != True && back == 0) return;
 
     const int m = back;
-    const int k = toolkit::to_integer(zug_feld(m));
+    const int k = toolkit::toInteger(zug_feld(m));
     for (int i = 1; i <= 81; ++i) {
         if (zug_reihe(m, i) != 0) {
-            lbl_w(i).setText(toolkit::number_text(zug_reihe(m, i)));
+            lbl_w(i).setText(toolkit::numberText(zug_reihe(m, i)));
             zug_reihe(m, i) = 0;
         }
         if (zug_spalte(m, i) != 0) {
-            lbl_s(i).setText(toolkit::number_text(zug_spalte(m, i)));
+            lbl_s(i).setText(toolkit::numberText(zug_spalte(m, i)));
             zug_spalte(m, i) = 0;
         }
         if (zug_quadrat(m, i) != 0) {
-            lbl_q(i).setText(toolkit::number_text(zug_quadrat(m, i)));
+            lbl_q(i).setText(toolkit::numberText(zug_quadrat(m, i)));
             zug_quadrat(m, i) = 0;
         }
         if (!einzelfeld_alt(m, i).empty()) {
@@ -42,8 +42,8 @@ void frm_sudoku_main::cmd_back_Click() {
     back = toolkit::add(back, -1);
     anzeige_eing_ziffern();
 
-    const bool move_stays = Vorgabe == True ? back > anz_d_ziff : back != 0;
-    if (move_stays) {
+    const bool moveStays = Vorgabe == True ? back > anz_d_ziff : back != 0;
+    if (moveStays) {
         letzte_zahl();
     } else {
         // No move is left to show: the last-entry display must not keep the

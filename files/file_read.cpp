@@ -25,7 +25,7 @@ using toolkit::Failure;
     throw Failure(number, std::strerror(ec));
 }
 
-bool directory_exists(const std::string& name) {
+bool directoryExists(const std::string& name) {
     std::filesystem::path folder = std::filesystem::path(name).parent_path();
     if (folder.empty()) folder = ".";
     std::error_code ec;
@@ -34,7 +34,7 @@ bool directory_exists(const std::string& name) {
 
 }  // namespace
 
-std::string read_file(const std::string& name) {
+std::string readFile(const std::string& name) {
     if (name.find('\0') != std::string::npos)
         throw Failure(failure_bad_file_name, "file name holds a null character");
 
@@ -44,8 +44,8 @@ std::string read_file(const std::string& name) {
     if (fd < 0) {
         const int ec = errno;
         if (ec == ENOENT)
-            fail(directory_exists(name) ? toolkit::failure_file_not_found
-                                        : toolkit::failure_path_not_found,
+            fail(directoryExists(name) ? toolkit::failure_file_not_found
+                                       : toolkit::failure_path_not_found,
                  ec);
         if (ec == ENOTDIR) fail(toolkit::failure_path_not_found, ec);
         fail(failure_file_access, ec);
@@ -69,12 +69,12 @@ std::string read_file(const std::string& name) {
             fail(failure_io, errno);
         }
         if (got == 0) break;
-        if (!join_lines(content, std::string_view(buffer, static_cast<std::size_t>(got)))) break;
+        if (!joinLines(content, std::string_view(buffer, static_cast<std::size_t>(got)))) break;
     }
     return content;
 }
 
-bool join_lines(std::string& content, std::string_view bytes) {
+bool joinLines(std::string& content, std::string_view bytes) {
     constexpr std::size_t held = max_chars + 1;
     for (const char c : bytes) {
         if (content.size() >= held) return false;

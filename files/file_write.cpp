@@ -39,8 +39,8 @@ class TempFile {
         fd_ = ::mkstemp(name_.data());
         if (fd_ < 0) {
             const int ec = errno;
-            const bool folder_missing = ec == ENOENT || ec == ENOTDIR;
-            fail(folder_missing ? int{toolkit::failure_path_not_found} : int{failure_file_access},
+            const bool folderMissing = ec == ENOENT || ec == ENOTDIR;
+            fail(folderMissing ? int{toolkit::failure_path_not_found} : int{failure_file_access},
                  ec);
         }
     }
@@ -51,11 +51,11 @@ class TempFile {
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    void set_mode(mode_t mode) {
+    void setMode(mode_t mode) {
         if (::fchmod(fd_, mode) != 0) fail(failure_file_access, errno);
     }
 
-    void write_file(const std::string& bytes) {
+    void writeFile(const std::string& bytes) {
         std::size_t written = 0;
         while (written < bytes.size()) {
             const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
@@ -73,7 +73,7 @@ class TempFile {
         if (::close(fd) != 0) fail(failure_io, errno);
     }
 
-    void rename_to(const std::filesystem::path& target) {
+    void renameTo(const std::filesystem::path& target) {
         if (std::rename(name_.c_str(), target.c_str()) != 0) fail(failure_file_access, errno);
         renamed_ = true;
     }
@@ -86,7 +86,7 @@ class TempFile {
 
 // A new file gets the rights that creating it would give; a replaced file
 // keeps its own.
-mode_t mode_for(const std::filesystem::path& target) {
+mode_t modeFor(const std::filesystem::path& target) {
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return info.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -98,7 +98,7 @@ mode_t mode_for(const std::filesystem::path& target) {
 // opening the name for writing would, to the file it leads to, which need
 // not exist yet. A chain of more left than the system follows (a loop) is
 // a failure.
-std::filesystem::path resolve_links(const std::filesystem::path& name) {
+std::filesystem::path resolveLinks(const std::filesystem::path& name) {
     std::filesystem::path target = name;
     for (int left = 0;; ++left) {
         struct stat info {};
@@ -115,7 +115,7 @@ std::filesystem::path resolve_links(const std::filesystem::path& name) {
 
 // The name of a temporary file of a save, ".sudoku-" and six letters or
 // digits (see mkstemp()).
-bool is_temporary_name(const std::string& name) {
+bool isTemporaryName(const std::string& name) {
     const std::string prefix = ".sudoku-";
     if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
         return false;
@@ -128,13 +128,13 @@ bool is_temporary_name(const std::string& name) {
 // they were killed before their end: regular files of this user, named as
 // the saves name them, untouched for more than a day (a save in progress
 // touches its file within seconds).
-void remove_leftovers(const std::filesystem::path& folder) {
+void removeLeftovers(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::directory_iterator entries(folder, ec);
     if (ec) return;
     const std::time_t cutoff = std::time(nullptr) - 24 * 60 * 60;
     for (const auto& entry : entries) {
-        if (!is_temporary_name(entry.path().filename().string())) continue;
+        if (!isTemporaryName(entry.path().filename().string())) continue;
         struct stat info {};
         if (::lstat(entry.path().c_str(), &info) != 0) continue;
         if (S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && info.st_mtime < cutoff)
@@ -144,28 +144,28 @@ void remove_leftovers(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool may_replace(mode_t mode, uid_t owner, uid_t user) {
+bool mayReplace(mode_t mode, uid_t owner, uid_t user) {
     return S_ISREG(mode) && owner == user && (mode & S_IWUSR) != 0;
 }
 
-void write_file(const std::string& name, const std::string& bytes) {
+void writeFile(const std::string& name, const std::string& bytes) {
     if (name.find('\0') != std::string::npos)
         throw Failure(failure_bad_file_name, "file name holds a null character");
 
-    const std::filesystem::path target = resolve_links(name);
+    const std::filesystem::path target = resolveLinks(name);
     // An existing file is replaced only where writing into it would be
     // allowed, and never another user's file: the new file would be ours.
     struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && !may_replace(info.st_mode, info.st_uid, ::geteuid()))
+    if (::stat(target.c_str(), &info) == 0 && !mayReplace(info.st_mode, info.st_uid, ::geteuid()))
         fail(failure_file_access, EACCES);
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
 
     TempFile file(folder);
-    file.set_mode(mode_for(target));
-    file.write_file(bytes);
-    file.rename_to(target);
-    remove_leftovers(folder);
+    file.setMode(modeFor(target));
+    file.writeFile(bytes);
+    file.renameTo(target);
+    removeLeftovers(folder);
 }
 
 }  // namespace puzzle

@@ -28,28 +28,28 @@ enum FileError : int {
 // directory does not exist, and another failure number for every other
 // error. Holds at most max_chars + 1 characters: the reader cannot count
 // further, so whatever follows cannot change how the file reads.
-std::string read_file(const std::string& name);
+std::string readFile(const std::string& name);
 
 // Appends a file's bytes to its content as the reader sees it: the lines
 // joined without separators (CR LF, LF and a lone CR all end a line), at most
 // max_chars + 1 characters in all. False once the content holds that many:
 // nothing that follows can change how the file reads.
-bool join_lines(std::string& content, std::string_view bytes);
+bool joinLines(std::string& content, std::string_view bytes);
 
 // Replaces (or creates) the file of that name with the given bytes. The
 // bytes go to a temporary file in the same directory, which is renamed over
 // the target only once it is complete: when anything fails, the target is
 // as it was and no temporary file is left. A symbolic link is followed to the
 // file it leads to, which is created when it does not exist; the link stays.
-// A file that exists is replaced only when may_replace() allows it. After a
+// A file that exists is replaced only when mayReplace() allows it. After a
 // successful save, temporary files of killed saves older than a day are
 // removed from the folder. Throws toolkit::Failure.
-void write_file(const std::string& name, const std::string& bytes);
+void writeFile(const std::string& name, const std::string& bytes);
 
 // Whether a save by `user` may replace an existing file of that mode and
 // owner: only a regular file of the user's own whose owner may write it (a
 // write-protected file stays, also for root, and a file of another user is
 // never turned into one of ours).
-bool may_replace(mode_t mode, uid_t owner, uid_t user);
+bool mayReplace(mode_t mode, uid_t owner, uid_t user);
 
 }  // namespace puzzle

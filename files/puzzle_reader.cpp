@@ -32,7 +32,7 @@ class Reader {
 
   private:
     // The character at the position; past the end of the content the empty text.
-    std::string_view current_char() const {
+    std::string_view currentChar() const {
         const auto i = static_cast<std::size_t>(pos_);
         if (pos_ < 1 || i > content_.size()) return {};
         return std::string_view(content_).substr(i - 1, 1);
@@ -43,7 +43,7 @@ class Reader {
     // Past the end of the content every character is the empty text, so a
     // scan for a character can only end by that overflow: it is raised at
     // once instead of after counting up to 32767.
-    void check_end() const {
+    void checkEnd() const {
         if (static_cast<std::size_t>(pos_) > content_.size())
             throw Failure(toolkit::failure_overflow, "overflow");
     }
@@ -52,9 +52,9 @@ class Reader {
     // The characters up to the next `stop`; the position then stands on it.
     std::string until(std::string_view stop) {
         std::string text;
-        while (current_char() != stop) {
-            check_end();
-            text += current_char();
+        while (currentChar() != stop) {
+            checkEnd();
+            text += currentChar();
             advance();
         }
         return text;
@@ -68,7 +68,7 @@ class Reader {
     bool section(Entry entry) {
         while (true) {
             if (ended()) return false;
-            const std::string_view c = current_char();
+            const std::string_view c = currentChar();
             if (c == "-") {
                 advance();
                 return true;
@@ -81,18 +81,18 @@ class Reader {
     // The characters of a header or trailer number up to the "-" that closes
     // it; the position then stands on that "-". False when reading stopped
     // because a damaged file was reported.
-    bool number_text(std::string& text) {
+    bool numberText(std::string& text) {
         while (true) {
             if (ended()) return false;
-            if (current_char() == "-") return true;
-            check_end();
-            text += current_char();
+            if (currentChar() == "-") return true;
+            checkEnd();
+            text += currentChar();
             advance();
         }
     }
 
     static Integer number(const std::string& text) {
-        return toolkit::to_integer(toolkit::val(text));
+        return toolkit::toInteger(toolkit::val(text));
     }
 
     // A character of the digit section: "0" to "9" only.
@@ -106,13 +106,13 @@ class Reader {
     // of givens, closed by "-".
     bool header() {
         if (ended()) return false;
-        if (current_char() == "/") {
+        if (currentChar() == "/") {
             advance();
             advance();  // the "-" that closes the header
             return true;
         }
         std::string text;
-        if (!number_text(text)) return false;
+        if (!numberText(text)) return false;
         advance();
         m_.anz_d_ziff = number(text);
         return true;
@@ -130,13 +130,13 @@ class Reader {
             }
             const std::string index = until(":");
             advance();
-            const std::string digit(current_char());
+            const std::string digit(currentChar());
             // The move record itself is written by the digit entry when it
             // accepts the digit, so a file laid over a game can never leave
             // a recorded move pointing at another cell. Only its bounds are
             // checked here: an 82nd move entry is an error.
             if (k > 81) throw Failure(toolkit::failure_subscript, "more than 81 moves");
-            toolkit::Element& cell = m_.txt_m(toolkit::to_integer(toolkit::val(index)));
+            toolkit::Element& cell = m_.txt_m(toolkit::toInteger(toolkit::val(index)));
             // A file laid over a game may not put a second digit into a
             // filled cell: two moves in one cell would break undo and
             // overflow the move records.
@@ -185,7 +185,7 @@ class Reader {
             } else if (c == "n") {
                 i = toolkit::add(i, 1);
             } else {
-                check_end();
+                checkEnd();
             }
         });
     }
@@ -193,7 +193,7 @@ class Reader {
     // Trailer: the number of moves, closed by "-".
     bool trailer() {
         std::string text;
-        if (!number_text(text)) return false;
+        if (!numberText(text)) return false;
         const Integer moves = number(text);
         // Only moves the replay has recorded can be counted: undo and the next
         // digit entry rely on a record for every move up to back, and the
@@ -210,7 +210,7 @@ class Reader {
 };
 
 // Shows what went wrong while reading and does what follows from it.
-void read_failure(frm_sudoku_main& m, int number) {
+void readFailure(frm_sudoku_main& m, int number) {
     switch (number) {
         case toolkit::failure_file_not_found:
             m.application().messageBox("Dateiname falsch geschrieben oder Datei nicht vorhanden!",
@@ -219,14 +219,7 @@ void read_failure(frm_sudoku_main& m, int number) {
         case toolkit::failure_overflow:
         case toolkit::failure_type_mismatch:
         case toolkit::failure_element_index:
-            // Damaged content: the program ends, without the exit question.
-            if (m.Einlesen == True)
-                m.application().messageBox(
-                    "Die einzulesende Datei wurde beschädigt oder unzulässig geändert! Das "
-                    "Programm wird daher beendet.",
-                    toolkit::ok_only, "Achtung!");
-            m.beenden = True;
-            m.cmd_exit_Click();
+            m.endForDamagedFile();
             break;
         default:
             // Reading stops; what was read so far stays in effect.
@@ -237,19 +230,29 @@ void read_failure(frm_sudoku_main& m, int number) {
 
 // Runs one step of reading; a failure ends the read with its message.
 template <class Step>
-bool reporting_failures(frm_sudoku_main& m, Step step) {
+bool reportingFailures(frm_sudoku_main& m, Step step) {
     try {
         step();
         return true;
     } catch (const Failure& fail) {
-        read_failure(m, fail.number());
+        readFailure(m, fail.number());
     } catch (const std::exception&) {
-        read_failure(m, 0);
+        readFailure(m, 0);
     }
     return false;
 }
 
 }  // namespace
+
+void frm_sudoku_main::endForDamagedFile() {
+    if (Einlesen == True)
+        application().messageBox(
+            "Die einzulesende Datei wurde beschädigt oder unzulässig geändert! Das "
+            "Programm wird daher beendet.",
+            toolkit::ok_only, "Achtung!");
+    beenden = True;
+    cmd_exit_Click();
+}
 
 void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
     if (cmd_einlesen_vorgabe.text() != caption_read_file) {
@@ -266,15 +269,15 @@ void frm_sudoku_main::cmd_einlesen_vorgabe_Click() {
     const std::string input = application().inputBox(
         "Geben sie zum Einlesen den Dateinamen, z.B. sudoku1 ein!", "Hinweis!");
     std::string content;
-    if (!reporting_failures(*this, [&] { content = puzzle::read_file(input + ".txt"); })) return;
-    read_puzzle_bytes(content);
+    if (!reportingFailures(*this, [&] { content = puzzle::readFile(input + ".txt"); })) return;
+    readPuzzleBytes(content);
 }
 
-void frm_sudoku_main::read_puzzle_bytes(std::string_view file_bytes) {
+void frm_sudoku_main::readPuzzleBytes(std::string_view fileBytes) {
     Einlesen = True;
-    reporting_failures(*this, [&] {
+    reportingFailures(*this, [&] {
         std::string content;
-        puzzle::join_lines(content, file_bytes);
+        puzzle::joinLines(content, fileBytes);
         Reader reader(*this, std::move(content));
         if (!reader.parse()) return;
         // Disabled if the replay fixed the givens, enabled otherwise.

@@ -14,20 +14,20 @@ namespace {
 
 // The game as the file records it. Reading the cell of a move can fail only
 // for a move count or cell index that a damaged file left behind.
-puzzle::GameState game_state(const frm_sudoku_main& m) {
-    puzzle::GameState stand;
-    stand.anz_d_ziff = m.anz_d_ziff;
-    stand.back = m.back;
+puzzle::GameState gameState(const frm_sudoku_main& m) {
+    puzzle::GameState game;
+    game.anz_d_ziff = m.anz_d_ziff;
+    game.back = m.back;
     for (int k = 1; k <= 81; ++k) {
         if (k <= m.back) {
-            stand.zug_feld[k - 1] = m.zug_feld(k);
-            stand.move_text[k - 1] = m.txt_m(toolkit::to_integer(m.zug_feld(k))).text();
-            stand.zug_ziffer[k - 1] = m.zug_ziffer(k);
+            game.zug_feld[k - 1] = m.zug_feld(k);
+            game.moveText[k - 1] = m.txt_m(toolkit::toInteger(m.zug_feld(k))).text();
+            game.zug_ziffer[k - 1] = m.zug_ziffer(k);
         }
-        stand.markierung[k - 1] = m.markierung(k);
-        stand.given[k - 1] = m.txt_m(k).italic();
+        game.markierung[k - 1] = m.markierung(k);
+        game.given[k - 1] = m.txt_m(k).italic();
     }
-    return stand;
+    return game;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ void frm_sudoku_main::cmd_save_Click() {
     // Cancel gives the empty text: nothing is saved, no file ".txt" appears.
     if (input.empty()) return;
     try {
-        puzzle::write_file(input + ".txt", puzzle::line(game_state(*this)));
+        puzzle::writeFile(input + ".txt", puzzle::line(gameState(*this)));
     } catch (const std::exception&) {
         application().messageBox(
             "Die Datei konnte nicht geschrieben werden! Das Spiel wurde nicht gespeichert.",

@@ -16,7 +16,7 @@ namespace {
 
 // The save writes a real file: into a temporary folder, made once and
 // removed when the fuzzer ends.
-const std::string& saved_name() {
+const std::string& savedName() {
     static const TemporaryFolder folder;
     static const std::string name = folder.file("saved");
     return name;
@@ -28,12 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     HeadlessGame<> game(Report::dropped);
     frm_sudoku_main& m = game.main;
-    game.open_main_screen();
+    game.openMainScreen();
 
-    m.read_puzzle_bytes(bytes);
+    m.readPuzzleBytes(bytes);
     if (game.ended()) return 0;
 
-    game.save(saved_name());
-    if (m.cmd_einlesen_vorgabe.text() == "Datei einlesen") m.read_puzzle_bytes(bytes);
+    game.save(savedName());
+    if (m.cmd_einlesen_vorgabe.text() == "Datei einlesen") m.readPuzzleBytes(bytes);
     return 0;
 }

@@ -11,12 +11,13 @@
 #include <filesystem>
 
 #include "files/open_file.h"
+#include "screens/toolkit/utf8.h"
 
 namespace explanation {
 
 namespace {
 
-bool is_valid_utf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         auto c = static_cast<unsigned char>(bytes[i]);
@@ -35,7 +36,7 @@ bool is_valid_utf8(std::string_view bytes) {
 }
 
 // Windows-1252 to UTF-8; the five undefined bytes become U+FFFD.
-std::string from_windows_1252(std::string_view bytes) {
+std::string fromWindows1252(std::string_view bytes) {
     static const char16_t high[32] = {
         0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -43,17 +44,9 @@ std::string from_windows_1252(std::string_view bytes) {
     std::string text;
     for (char byte : bytes) {
         auto b = static_cast<unsigned char>(byte);
-        char32_t c = b < 0x80 ? b : b < 0xA0 ? high[b - 0x80] : b;
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            text += static_cast<char>(0xE0 | (c >> 12));
-            text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        toolkit::appendUtf8(text, static_cast<char32_t>(b < 0x80   ? b
+                                                        : b < 0xA0 ? high[b - 0x80]
+                                                                   : b));
     }
     return text;
 }
@@ -61,7 +54,7 @@ std::string from_windows_1252(std::string_view bytes) {
 // Appends one line of the file, broken into pieces of at most max_line_chars
 // characters, after the last blank of a piece where it has one; each piece
 // ends with CR LF. Counts the lines appended.
-void append_line(std::string& result, std::string_view line, std::size_t& lines) {
+void appendLine(std::string& result, std::string_view line, std::size_t& lines) {
     while (true) {
         if (++lines > max_lines) throw TooLarge();
         // Where the piece would end: after max_line_chars characters.
@@ -87,7 +80,7 @@ void append_line(std::string& result, std::string_view line, std::size_t& lines)
 }  // namespace
 
 std::string prepare(std::string_view bytes) {
-    const std::string text = is_valid_utf8(bytes) ? std::string(bytes) : from_windows_1252(bytes);
+    const std::string text = isValidUtf8(bytes) ? std::string(bytes) : fromWindows1252(bytes);
     // A line ends at CR LF, LF or a lone CR; each line gets CR LF.
     std::string result;
     result.reserve(text.size() + text.size() / 8);
@@ -96,7 +89,7 @@ std::string prepare(std::string_view bytes) {
     while (i < text.size()) {
         std::size_t end = text.find_first_of("\r\n", i);
         if (end == std::string::npos) end = text.size();
-        append_line(result, std::string_view(text).substr(i, end - i), lines);
+        appendLine(result, std::string_view(text).substr(i, end - i), lines);
         if (end < text.size() && text[end] == '\r' && end + 1 < text.size() &&
             text[end + 1] == '\n')
             ++end;
@@ -105,9 +98,9 @@ std::string prepare(std::string_view bytes) {
     return result;
 }
 
-std::vector<std::filesystem::path> search_places(const std::filesystem::path& program_folder,
-                                                 const std::filesystem::path& data_folder_relative,
-                                                 const std::filesystem::path& data_folder) {
+std::vector<std::filesystem::path> searchPlaces(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& dataFolderRelative,
+                                                const std::filesystem::path& dataFolder) {
     std::vector<std::filesystem::path> places{file_name};
     auto add = [&places](const std::filesystem::path& place) {
         const std::filesystem::path normal = place.lexically_normal();
@@ -115,9 +108,9 @@ std::vector<std::filesystem::path> search_places(const std::filesystem::path& pr
             if (vorhanden == normal) return;
         places.push_back(normal);
     };
-    if (!program_folder.empty() && !data_folder_relative.empty())
-        add(program_folder / data_folder_relative / file_name);
-    if (!data_folder.empty()) add(data_folder / file_name);
+    if (!programFolder.empty() && !dataFolderRelative.empty())
+        add(programFolder / dataFolderRelative / file_name);
+    if (!dataFolder.empty()) add(dataFolder / file_name);
     return places;
 }
 
@@ -129,7 +122,7 @@ std::optional<std::filesystem::path> find(const std::vector<std::filesystem::pat
     return std::nullopt;
 }
 
-std::optional<std::string> read_bytes(const std::filesystem::path& file_name) {
+std::optional<std::string> readBytes(const std::filesystem::path& file_name) {
     // Non-blocking, so that a named pipe put in the file's place after it
     // was found cannot hang the program; what was opened must be a regular
     // file.
@@ -161,10 +154,10 @@ std::optional<std::string> read_bytes(const std::filesystem::path& file_name) {
     return bytes;
 }
 
-std::optional<std::string> read_file(const std::vector<std::filesystem::path>& places) {
+std::optional<std::string> readFile(const std::vector<std::filesystem::path>& places) {
     const std::optional<std::filesystem::path> place = find(places);
     if (!place) return std::nullopt;
-    const std::optional<std::string> bytes = read_bytes(*place);
+    const std::optional<std::string> bytes = readBytes(*place);
     if (!bytes) return std::nullopt;
     return prepare(*bytes);
 }

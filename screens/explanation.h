@@ -25,7 +25,7 @@ inline constexpr std::size_t max_bytes = 1024 * 1024;
 inline constexpr std::size_t max_lines = 10000;
 inline constexpr std::size_t max_line_chars = 4000;
 
-// Thrown by read_file() and prepare() for a file of more than max_bytes or
+// Thrown by readFile() and prepare() for a file of more than max_bytes or
 // more than max_lines lines.
 class TooLarge : public std::runtime_error {
   public:
@@ -38,9 +38,9 @@ class TooLarge : public std::runtime_error {
 // elsewhere as a whole still finds its text), the data folder of the install
 // prefix the program was built for. An empty argument leaves its place out,
 // and a place equal to an earlier one is not repeated.
-std::vector<std::filesystem::path> search_places(const std::filesystem::path& program_folder,
-                                                 const std::filesystem::path& data_folder_relative,
-                                                 const std::filesystem::path& data_folder);
+std::vector<std::filesystem::path> searchPlaces(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& dataFolderRelative,
+                                                const std::filesystem::path& dataFolder);
 
 // The first place that holds a regular file; a folder of that name does not
 // count. Empty when no place does.
@@ -54,16 +54,15 @@ std::optional<std::filesystem::path> find(const std::vector<std::filesystem::pat
 // no place holds the file or the file found cannot be read or is no regular
 // file once opened. Throws TooLarge for a file of more than max_bytes, which
 // is not read at all.
-std::optional<std::string> read_file(const std::vector<std::filesystem::path>& places = {
-                                         file_name});
+std::optional<std::string> readFile(const std::vector<std::filesystem::path>& places = {file_name});
 
 // The bytes of a regular file of at most max_bytes. Empty when the file cannot
 // be opened or read, or is no regular file once opened (a named pipe is
 // opened without waiting for a writer). Throws TooLarge for a larger file,
 // of which nothing is read.
-std::optional<std::string> read_bytes(const std::filesystem::path& file_name);
+std::optional<std::string> readBytes(const std::filesystem::path& file_name);
 
-// The text of a file's bytes as the start screen shows it (see read_file()).
+// The text of a file's bytes as the start screen shows it (see readFile()).
 // Throws TooLarge when the text has more than max_lines lines.
 std::string prepare(std::string_view bytes);
 

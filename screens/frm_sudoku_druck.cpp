@@ -3,10 +3,12 @@
 
 #include <exception>
 #include <functional>
+#include <vector>
 
 #include "screens/look.h"
 #include "screens/program.h"
 #include "screens/toolkit/failure.h"
+#include "solver/geometry.h"
 
 using toolkit::ElementKind;
 using toolkit::Font;
@@ -93,21 +95,21 @@ void frm_sudoku_druck::Form_Load() {
                                  "Bezeichnung / Nr. des Rätsels", "Name des Autors / Rätsellösers",
                                  "Datum / Uhrzeit der Erstellung", "Zusätzliche Anmerkungen"};
     for (int i = 0; i <= 4; ++i) lbl_Anl(i).setText(texts[i]);
-    flx_print_fill();
+    fillPrintGrid();
 }
 
 void frm_sudoku_druck::open() {
-    if (loaded()) flx_print_fill();
+    if (loaded()) fillPrintGrid();
     show();
 }
 
-void frm_sudoku_druck::flx_print_fill() {
+void frm_sudoku_druck::fillPrintGrid() {
     const toolkit::ElementArray& txt_m = program_.main.txt_m;
     for (int i = 0; i <= 8; ++i) {
         flx_print.setRowHeight(i, cell_size);
         flx_print.setColWidth(i, cell_size);
         for (int j = 0; j <= 8; ++j) {
-            const int k = 9 * i + j + 1;
+            const int k = solver::cellNumber(solver::positionAt(i + 1, j + 1));
             flx_print.setRow(i);
             flx_print.setCol(j);
             // An italic board cell holds a given. The grid marks it bold on
@@ -128,15 +130,9 @@ void frm_sudoku_druck::cmd_print_Click() {
     // Printing goes step by step. A printer failure is reported and the
     // remaining steps still run, so the screen comes back as it was; any
     // other failure is reported and the screen restored at once.
-    const std::function<void()> steps[] = {
-        [this] { cmd_print.setVisible(false); },
-        [this] { cmd_zurueck.setVisible(false); },
-        [this] { txt_eing(3).setHeight(notes_height_printing); },
-        [this] { application().platform().printScreen(*this); },
-        [this] { cmd_print.setVisible(true); },
-        [this] { cmd_zurueck.setVisible(true); },
-        [this] { txt_eing(3).setHeight(notes_height); },
-    };
+    std::vector<std::function<void()>> steps = printLayout(true);
+    steps.push_back([this] { application().platform().printScreen(*this); });
+    for (auto& step : printLayout(false)) steps.push_back(std::move(step));
     for (const auto& step : steps) {
         try {
             step();
@@ -149,29 +145,35 @@ void frm_sudoku_druck::cmd_print_Click() {
                 continue;
             }
             application().messageBox("Ein unbekannter Fehler trat auf!", toolkit::ok_only);
-            after_printing();
+            afterPrinting();
             return;
         }
     }
 }
 
+std::vector<std::function<void()>> frm_sudoku_druck::printLayout(bool printing) {
+    return {
+        [this, printing] { cmd_print.setVisible(!printing); },
+        [this, printing] { cmd_zurueck.setVisible(!printing); },
+        [this, printing] {
+            txt_eing(3).setHeight(printing ? notes_height_printing : notes_height);
+        },
+    };
+}
+
 void frm_sudoku_druck::withPrintLayout(const std::function<void()>& output) {
-    cmd_print.setVisible(false);
-    cmd_zurueck.setVisible(false);
-    txt_eing(3).setHeight(notes_height_printing);
+    for (const auto& step : printLayout(true)) step();
     try {
         output();
     } catch (...) {
-        after_printing();
+        afterPrinting();
         throw;
     }
-    after_printing();
+    afterPrinting();
 }
 
-void frm_sudoku_druck::after_printing() {
-    cmd_print.setVisible(true);
-    cmd_zurueck.setVisible(true);
-    txt_eing(3).setHeight(notes_height);
+void frm_sudoku_druck::afterPrinting() {
+    for (const auto& step : printLayout(false)) step();
 }
 
 void frm_sudoku_druck::cmd_zurueck_Click() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "screens/toolkit/element.h"
 #include "screens/toolkit/element_array.h"
@@ -48,9 +49,12 @@ class frm_sudoku_druck : public toolkit::Screen {
 
   private:
     // Copies the main screen's board into the grid.
-    void flx_print_fill();
+    void fillPrintGrid();
+    // The steps that lay the screen out for printing (no buttons, the notes
+    // field longer), or back for the screen.
+    std::vector<std::function<void()>> printLayout(bool printing);
     // Brings back what printing changed: the buttons and the notes' height.
-    void after_printing();
+    void afterPrinting();
 
     Program& program_;
 };

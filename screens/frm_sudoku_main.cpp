@@ -3,6 +3,7 @@
 
 #include "screens/look.h"
 #include "screens/program.h"
+#include "solver/geometry.h"
 
 using toolkit::Alignment;
 using toolkit::ElementKind;
@@ -13,7 +14,7 @@ using toolkit::True;
 namespace {
 
 // Colour of row or column n (1 to 9).
-Rgb line_colour(int n) {
+Rgb lineColour(int n) {
     switch ((n - 1) % 3) {
         case 0:
             return {255, 255, 128};
@@ -22,10 +23,6 @@ Rgb line_colour(int n) {
         default:
             return {192, 192, 0};
     }
-}
-
-Rgb square_colour_of_cell(int a, int b) {
-    return colours::squares[(a - 1) / 3 * 3 + (b - 1) / 3];
 }
 
 }  // namespace
@@ -49,53 +46,57 @@ frm_sudoku_main::frm_sudoku_main(Program& program)
       cmd_druck(*this, ElementKind::Button, "cmd_druck"),
       cmd_exit(*this, ElementKind::Button, "cmd_exit"),
       program_(program) {
-    create_layout();
-    connect_events();
+    createLayout();
+    connectEvents();
 }
 
-void frm_sudoku_main::create_layout() {
+void frm_sudoku_main::createLayout() {
     setCaption("Form1");
     setClientSize(11220, 8895);
     setBackColor(colours::background);
     setHasIcon(true);
 
-    const int txt_c_links[] = {4560, 5235, 5910, 6600, 7260, 7935, 8610, 9285, 9960};
-    const int txt_c_oben[] = {240, 905, 1560, 2225, 2880, 3545, 4200, 4865, 5520};
+    // The candidate pads' left edges by column and top edges by row.
+    const int padLeft[] = {4560, 5235, 5910, 6600, 7260, 7935, 8610, 9285, 9960};
+    const int padTop[] = {240, 905, 1560, 2225, 2880, 3545, 4200, 4865, 5520};
     const Font small{fonts::sans, 8.25, true, false};
 
     for (int k = 1; k <= 81; ++k) {
-        const int a = (k - 1) / 9 + 1;
-        const int b = (k - 1) % 9 + 1;
-        const Rgb cell_colour = square_colour_of_cell(a, b);
+        // Element k of each array: row a and column b of its board, or digit
+        // b of row, column or square a of its check display.
+        const int position = solver::positionOfCell(k);
+        const int a = solver::rowOf(position);
+        const int b = solver::columnOf(position);
+        const Rgb cellColour = colours::squares[solver::squareOf(position) - 1];
 
         Element& cell = txt_m(k);
         cell.move(360 + 360 * (b - 1), 2520 + 360 * (a - 1), 375, 375);
-        cell.setBackColor(cell_colour);
+        cell.setBackColor(cellColour);
         cell.setFont(Font{fonts::sans, 12, true, false});
         cell.setMaxLength(1);
         cell.setTabIndex(k - 1);
 
         // The candidate pads are a display only: the program writes them.
         Element& pad = txt_c(k);
-        pad.move(txt_c_links[b - 1], txt_c_oben[a - 1], 675, 675);
-        pad.setBackColor(cell_colour);
+        pad.move(padLeft[b - 1], padTop[a - 1], 675, 675);
+        pad.setBackColor(cellColour);
         pad.setMultiLine(true);
         pad.setLocked(true);
         pad.setTabIndex(81 + k - 1);
 
         Element& last = lbl_c(k);
         last.move(8640 + 240 * (b - 1), 6480 + 240 * (a - 1), 255, 255);
-        last.setBackColor(cell_colour);
+        last.setBackColor(cellColour);
         last.setFont(small);
 
         Element& row = lbl_w(k);
         row.move(480 + 240 * (b - 1), 6000 + 240 * (a - 1) + 240 * ((a - 1) / 3), 255, 255);
-        row.setBackColor(line_colour(a));
+        row.setBackColor(lineColour(a));
         row.setFont(small);
 
         Element& column = lbl_s(k);
         column.move(480 + 240 * (a - 1) + 360 * ((a - 1) / 3), 120 + 240 * (b - 1), 255, 255);
-        column.setBackColor(line_colour(a));
+        column.setBackColor(lineColour(a));
         column.setFont(small);
 
         Element& square = lbl_q(k);
@@ -155,10 +156,10 @@ void frm_sudoku_main::create_layout() {
         Element& label = lbl_erkl(i);
         label.move(info[i].left, info[i].top, info[i].width, info[i].height);
         label.setAlignment(Alignment::Center);
-        bool title_line = i == 0 || i == 3;
-        label.setBackColor(title_line ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
-        label.setFont(title_line ? Font{fonts::handwriting, 8.25, false, false}
-                                 : Font{fonts::sans, 9.75, true, false});
+        bool titleLine = i == 0 || i == 3;
+        label.setBackColor(titleLine ? Rgb{255, 192, 255} : Rgb{255, 255, 255});
+        label.setFont(titleLine ? Font{fonts::handwriting, 8.25, false, false}
+                                : Font{fonts::sans, 9.75, true, false});
     }
 
     txt_test.move(4080, 6000, 255, 285);
@@ -192,7 +193,7 @@ void frm_sudoku_main::create_layout() {
     nameForScreenReaders();
 }
 
-void frm_sudoku_main::connect_events() {
+void frm_sudoku_main::connectEvents() {
     for (int k = 0; k <= 81; ++k) {
         auto index = static_cast<Integer>(k);
         txt_m(k).onKeyPress = [this, index](int& code) { txt_m_KeyPress(index, code); };
@@ -217,8 +218,9 @@ void frm_sudoku_main::nameForScreenReaders() {
     for (int k = 1; k <= 81; ++k) {
         // Element k of each array: row a and column b of its board, or
         // digit b of row, column or square a of its check display.
-        const std::string a = std::to_string((k - 1) / 9 + 1);
-        const std::string b = std::to_string((k - 1) % 9 + 1);
+        const int position = solver::positionOfCell(k);
+        const std::string a = std::to_string(solver::rowOf(position));
+        const std::string b = std::to_string(solver::columnOf(position));
         const std::string place = "Zeile " + a + ", Spalte " + b;
         txt_m(k).setAccessibleName(place);
         txt_c(k).setAccessibleName("Kandidaten " + place);
@@ -233,7 +235,7 @@ void frm_sudoku_main::nameForScreenReaders() {
     lbl_erkl(5).setAccessibleName("Eingegebene Ziffern: eigene");
 }
 
-const frm_sudoku_start& frm_sudoku_main::start_screen() const {
+const frm_sudoku_start& frm_sudoku_main::startScreen() const {
     return program_.start;
 }
 

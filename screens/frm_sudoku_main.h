@@ -14,7 +14,7 @@ class frm_sudoku_start;
 // The main screen: the board, the five check displays and the commands of a
 // game. It owns the board state; its procedures are spread over board/
 // (play), files/ (puzzle files) and screens/ (layout and commands).
-class frm_sudoku_main : public toolkit::Screen, public board_state {
+class frm_sudoku_main : public toolkit::Screen, public BoardState {
   public:
     using Element = toolkit::Element;
     using ElementArray = toolkit::ElementArray;
@@ -70,7 +70,10 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
     // Reads a puzzle file's bytes as "Datei einlesen" does once it has read
     // the file: parses them and lays the game over the board, reporting
     // every failure as that button does.
-    void read_puzzle_bytes(std::string_view file_bytes);
+    void readPuzzleBytes(std::string_view fileBytes);
+    // Damaged content of a puzzle file: says so while a file is being read,
+    // then ends the program without the exit question.
+    void endForDamagedFile();
 
     // Commands of the screen.
     void cmd_neustart_Click();
@@ -84,16 +87,16 @@ class frm_sudoku_main : public toolkit::Screen, public board_state {
     void Form_Load() override;
 
   private:
-    void create_layout();
+    void createLayout();
     // The elements' events to the screen's procedures.
-    void connect_events();
+    void connectEvents();
     // Names for a screen reader: where each cell stands, what each check
     // display counts.
     void nameForScreenReaders();
     // The numeric value of cell k's text, as the conflict check compares it.
-    double cell_value(int k);
+    double cellValue(int k);
     // The start screen, whose check boxes choose the check displays.
-    const frm_sudoku_start& start_screen() const;
+    const frm_sudoku_start& startScreen() const;
 
     Program& program_;
 };

@@ -138,7 +138,7 @@ void frm_sudoku_start::cmd_erkl_Click() {
     // The box is emptied before, so a second opening shows the text once.
     std::optional<std::string> text;
     try {
-        text = explanation::read_file(explanation_places);
+        text = explanation::readFile(explanationPlaces);
     } catch (const explanation::TooLarge&) {
         txt_Erkl.setText("");
         application().messageBox("Die Erklärungsdatei \"" + std::string(explanation::file_name) +

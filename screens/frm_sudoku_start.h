@@ -40,8 +40,8 @@ class frm_sudoku_start : public toolkit::Screen {
 
     // Where "Erklärung lesen" looks for the explanation file, in order. Only
     // the working directory unless the program adds its installed data folder
-    // (see explanation::search_places()).
-    std::vector<std::filesystem::path> explanation_places{explanation::file_name};
+    // (see explanation::searchPlaces()).
+    std::vector<std::filesystem::path> explanationPlaces{explanation::file_name};
 
     // Opens (or closes) the options panel, as a click on "Ansicht ändern".
     void cmd_aend_beg();

@@ -8,6 +8,6 @@ Program::Program(toolkit::Platform& platform)
     app.setIcon(program_icon::picture());
 }
 
-void Program::start_program() {
+void Program::startProgram() {
     start.show();
 }

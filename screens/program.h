@@ -14,7 +14,7 @@ class Program {
     explicit Program(toolkit::Platform& platform);
 
     // Program entry: shows the start screen.
-    void start_program();
+    void startProgram();
 
     toolkit::Application app;
     frm_sudoku_start start;

@@ -23,7 +23,7 @@ std::string color(const std::optional<toolkit::Rgb>& c) {
 }
 
 std::string font(const toolkit::Font& f) {
-    std::string text = toolkit::quoted(f.name) + " " + toolkit::number_text(f.size);
+    std::string text = toolkit::quoted(f.name) + " " + toolkit::numberText(f.size);
     if (f.bold) text += " bold";
     if (f.italic) text += " italic";
     return text;
@@ -92,7 +92,7 @@ std::string splitIndexes(std::string_view text, std::vector<int>& indexes) {
 
 ScenarioDriver::ScenarioDriver(std::ostream& out)
     : out_(out), platform_(out), program_(std::make_unique<Program>(platform_)) {
-    program_->start_program();
+    program_->startProgram();
 }
 
 ScenarioDriver::~ScenarioDriver() = default;

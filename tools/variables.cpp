@@ -11,10 +11,10 @@
 namespace {
 
 using toolkit::Integer;
-using toolkit::number_text;
+using toolkit::numberText;
 
 std::string number(double value) {
-    return number_text(value);
+    return numberText(value);
 }
 
 }  // namespace

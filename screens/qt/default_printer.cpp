@@ -22,7 +22,7 @@ namespace qtfront {
 
 namespace {
 
-[[noreturn]] void printer_failure(const std::string& reason) {
+[[noreturn]] void printerFailure(const std::string& reason) {
     throw toolkit::Failure(toolkit::failure_printer, reason);
 }
 
@@ -38,7 +38,7 @@ QPageLayout a4() {
 }
 
 // libcups asks this once an answer is overdue: give up.
-int give_up(http_t*, void*) {
+int giveUp(http_t*, void*) {
     return 0;
 }
 
@@ -50,7 +50,7 @@ class PrintServer {
     explicit PrintServer(int boundMs)
         : http_(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                              boundMs, nullptr)) {
-        if (http_) httpSetTimeout(http_, boundMs / 1000.0, give_up, nullptr);
+        if (http_) httpSetTimeout(http_, boundMs / 1000.0, giveUp, nullptr);
     }
     ~PrintServer() {
         if (destination_) cupsFreeDests(1, destination_);
@@ -113,11 +113,11 @@ class DefaultPrinter : public PrintTarget {
         background_([this] {
             server_ = std::make_unique<PrintServer>(print_server_bound_ms);
             if (!server_->connected())
-                printer_failure(std::string("the print server ") + cupsServer() +
-                                " cannot be reached");
+                printerFailure(std::string("the print server ") + cupsServer() +
+                               " cannot be reached");
             cups_dest_t* printer = server_->defaultPrinter();
             if (!printer)
-                printer_failure(std::string("no default printer: ") + cupsLastErrorString());
+                printerFailure(std::string("no default printer: ") + cupsLastErrorString());
             layout_ = server_->paper(printer).value_or(a4());
         });
     }
@@ -133,8 +133,8 @@ class DefaultPrinter : public PrintTarget {
                 cupsPrintFile2(server_->http(), printer->name, file.constData(), name.constData(),
                                printer->num_options, printer->options);
             if (job == 0)
-                printer_failure(std::string("the printer ") + printer->name +
-                                " refused the job: " + cupsLastErrorString());
+                printerFailure(std::string("the printer ") + printer->name +
+                               " refused the job: " + cupsLastErrorString());
         });
     }
 

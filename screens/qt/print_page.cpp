@@ -30,14 +30,14 @@ bool printPage(QWidget& window, QPagedPaintDevice& device) {
     // The paper shows the window without the marks of the keyboard focus
     // (no caret, no focus frame) and without decorations. They come back at
     // once.
-    QPointer<QWidget> focused_widget = window.focusWidget();
-    if (focused_widget) focused_widget->clearFocus();
+    QPointer<QWidget> focusedWidget = window.focusWidget();
+    if (focusedWidget) focusedWidget->clearFocus();
     const QList<ElementMarks*> marks = window.findChildren<ElementMarks*>();
     for (ElementMarks* mark : marks) mark->setPrinting(true);
     window.render(&painter, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     for (ElementMarks* mark : marks) mark->setPrinting(false);
-    if (focused_widget) focused_widget->setFocus(Qt::OtherFocusReason);
+    if (focusedWidget) focusedWidget->setFocus(Qt::OtherFocusReason);
     return painter.end();
 }
 

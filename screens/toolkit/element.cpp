@@ -5,29 +5,11 @@
 
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
+#include "screens/toolkit/utf8.h"
 
 namespace toolkit {
 
 namespace {
-
-void appendUtf8(std::string& text, int code) {
-    auto c = static_cast<unsigned>(code);
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (c >> 18));
-        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 int characterCount(const std::string& text) {
     int count = 0;
@@ -195,7 +177,7 @@ void Element::typeCharacter(int code) {
         text += "\r\n";
     } else if (code >= 32) {
         if (maxLength_ > 0 && characterCount(text) >= maxLength_) return;
-        appendUtf8(text, code);
+        appendUtf8(text, static_cast<char32_t>(code));
     } else {
         return;
     }

@@ -11,14 +11,14 @@ namespace toolkit {
 
 namespace {
 
-bool is_blank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 // Where the first significant digit of the collected number stands, as a
 // power of ten: 1 for "5", 3 for "123", 0 for "0.5", -2 for "0.005", plus
 // the exponent. Only its sign is used, to tell overflow from underflow.
-long decimal_magnitude(const std::string& number) {
+long decimalMagnitude(const std::string& number) {
     const std::size_t e = number.find('e');
     const std::string mantissa = number.substr(0, e);
     long exponent = 0;
@@ -47,47 +47,47 @@ double val(std::string_view text) {
     // Collect the characters of the leading number, skipping blanks anywhere in it.
     std::string number;
     std::size_t i = 0;
-    auto skip_blanks = [&] {
-        while (i < text.size() && is_blank(text[i])) ++i;
+    auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i])) ++i;
     };
-    skip_blanks();
+    skipBlanks();
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         number += text[i++];
-        skip_blanks();
+        skipBlanks();
     }
     bool digits = false;
     // Digits up to the next character that is neither a digit nor a blank.
-    auto take_digits = [&] {
+    auto takeDigits = [&] {
         for (; i < text.size(); ++i) {
             if (std::isdigit(static_cast<unsigned char>(text[i]))) {
                 number += text[i];
                 digits = true;
-            } else if (!is_blank(text[i])) {
+            } else if (!isBlank(text[i])) {
                 break;
             }
         }
     };
-    take_digits();
+    takeDigits();
     if (i < text.size() && text[i] == '.') {
         number += text[i++];
-        take_digits();
+        takeDigits();
     }
     if (!digits) return 0.0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         std::string exponent = "e";
         std::size_t j = i + 1;
-        while (j < text.size() && is_blank(text[j])) ++j;
+        while (j < text.size() && isBlank(text[j])) ++j;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
-        bool exponent_digits = false;
+        bool exponentDigits = false;
         while (j < text.size() &&
-               (std::isdigit(static_cast<unsigned char>(text[j])) || is_blank(text[j]))) {
-            if (!is_blank(text[j])) {
+               (std::isdigit(static_cast<unsigned char>(text[j])) || isBlank(text[j]))) {
+            if (!isBlank(text[j])) {
                 exponent += text[j];
-                exponent_digits = true;
+                exponentDigits = true;
             }
             ++j;
         }
-        if (exponent_digits) number += exponent;
+        if (exponentDigits) number += exponent;
     }
     // std::from_chars reads the point as the decimal separator whatever the
     // locale (std::strtod would follow LC_NUMERIC, which QApplication sets
@@ -100,31 +100,31 @@ double val(std::string_view text) {
     if (ec == std::errc::result_out_of_range) {
         // from_chars leaves the result unset: a number too large overflows,
         // one too small is zero.
-        if (decimal_magnitude(number) > 0) throw Failure(failure_overflow, "overflow");
+        if (decimalMagnitude(number) > 0) throw Failure(failure_overflow, "overflow");
         return 0.0;
     }
     return result;
 }
 
-Integer to_integer(double value) {
+Integer toInteger(double value) {
     double rounded = std::nearbyint(value);  // the default rounding mode rounds halves to even
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw Failure(failure_overflow, "overflow");
     return static_cast<Integer>(rounded);
 }
 
 Integer add(Integer a, int b) {
-    return to_integer(static_cast<double>(a) + b);
+    return toInteger(static_cast<double>(a) + b);
 }
 
-std::string number_text(double value) {
+std::string numberText(double value) {
     if (value == 0.0) return "0";  // also for -0
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::string number_str(double value) {
-    std::string text = number_text(value);
+std::string numberStr(double value) {
+    std::string text = numberText(value);
     return value < 0 ? text : " " + text;
 }
 

@@ -24,15 +24,15 @@ double val(std::string_view text);
 
 // Rounds to an Integer with halves to even; outside -32768..32767 throws the
 // overflow failure (6).
-Integer to_integer(double value);
+Integer toInteger(double value);
 
 // Checked Integer addition: a result outside the 16-bit range throws failure 6.
 Integer add(Integer a, int b);
 
 // A number as plain decimal text, without leading blank ("7", "12", "-3", "8.25").
-std::string number_text(double value);
+std::string numberText(double value);
 
 // A number with the sign position: a blank before non-negative numbers (" 23").
-std::string number_str(double value);
+std::string numberStr(double value);
 
 }  // namespace toolkit

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The layer check: a solver file may not see the toolkit, so this must not compile.
 #include "solver/geometry.h"
+
 #include "screens/toolkit/element.h"

@@ -5,7 +5,7 @@
 
 // The failure number that the action raises, 0 for none.
 template <class Action>
-int failure_number(Action&& action) {
+int failureNumber(Action&& action) {
     try {
         action();
     } catch (const toolkit::Failure& failure) {

@@ -26,12 +26,12 @@ struct HeadlessGame {
 
     // Starts the program (the start screen shows) and, with "Sudoku
     // starten", opens the main screen.
-    void open_main_screen() {
-        program->start_program();
+    void openMainScreen() {
+        program->startProgram();
         program->start.cmd_start.click();
     }
     // A click into the cell, then one key.
-    void type_key(int cell, char key) {
+    void typeKey(int cell, char key) {
         main.setFocus(main.txt_m(cell));
         main.txt_m(cell).pressKey(key);
     }
@@ -40,7 +40,7 @@ struct HeadlessGame {
         platform.queueInput(name);
         main.cmd_save.click();
     }
-    void read_puzzle(const std::string& name) {
+    void readPuzzle(const std::string& name) {
         platform.queueInput(name);
         main.cmd_einlesen_vorgabe.click();
     }

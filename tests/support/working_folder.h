@@ -31,10 +31,10 @@ class TemporaryFolder {
     // The name of a file in the folder.
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-    static void write_file(const std::string& name, const std::string& bytes) {
+    static void writeFile(const std::string& name, const std::string& bytes) {
         std::ofstream(name, std::ios::binary) << bytes;
     }
-    static std::string read_file(const std::string& name) {
+    static std::string readFile(const std::string& name) {
         std::ifstream file(name, std::ios::binary);
         std::ostringstream content;
         content << file.rdbuf();

@@ -37,11 +37,11 @@ class WatchingPlatform : public toolkit::ScriptedPlatform {
 struct BoardLogic : ::testing::Test, HeadlessGame<WatchingPlatform> {
     void SetUp() override {
         platform.program = program.get();
-        open_main_screen();
+        openMainScreen();
     }
 
     // Puts text into a cell the way no user can: without its change handling.
-    void set_silently(int cell, const std::string& text) {
+    void setSilently(int cell, const std::string& text) {
         auto handler = std::move(main.txt_m(cell).onChange);
         main.txt_m(cell).onChange = nullptr;
         main.txt_m(cell).setText(text);
@@ -52,8 +52,8 @@ struct BoardLogic : ::testing::Test, HeadlessGame<WatchingPlatform> {
 }  // namespace
 
 TEST_F(BoardLogic, RefusedCellShowsTheMarkWhileTheMessageIsOpenAndIsEmptiedAfter) {
-    type_key(27, '5');
-    type_key(23, '5');
+    typeKey(27, '5');
+    typeKey(23, '5');
 
     ASSERT_EQ(platform.snapshots.size(), 1u);
     const auto& moment = platform.snapshots[0];
@@ -107,10 +107,10 @@ TEST_F(BoardLogic, DigitInTheSpareCellOutsideAFileReadIsIgnoredSilently) {
 TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     // A cell text that is no valid number makes the check fail in the row
     // walk, after the column has been walked.
-    set_silently(2, "9e999");
+    setSilently(2, "9e999");
 
     // Nothing found before the failure: the digit is accepted.
-    type_key(1, '5');
+    typeKey(1, '5');
     EXPECT_EQ(output.str(), "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n");
     EXPECT_EQ(main.txt_m(1).text(), "5");
     EXPECT_TRUE(main.txt_m(1).locked());
@@ -124,8 +124,8 @@ TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
     output.str("");
 
     // A 5 in the column was found before the failure: the digit is refused.
-    set_silently(20, "9e999");
-    type_key(19, '5');
+    setSilently(20, "9e999");
+    typeKey(19, '5');
     EXPECT_EQ(
         output.str(),
         "message \"Achtung!\" 0 \"Ein umbekannter Fehler trat auf!\" -> ok\n"
@@ -138,8 +138,8 @@ TEST_F(BoardLogic, AnyOtherFailureOfTheCheckIsReportedAndTheResultSoFarStands) {
 TEST_F(BoardLogic, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
     // What a puzzle file whose move section begins with "!" leaves behind:
     // move 1 has no cell, move 2 is a real one.
-    type_key(5, '3');
-    type_key(7, '8');
+    typeKey(5, '3');
+    typeKey(7, '8');
     main.zug_feld(1) = 0;
     main.cmd_back.click();
     main.cmd_back.click();
@@ -152,7 +152,7 @@ TEST_F(BoardLogic, UndoOfAMoveWithoutACellTakesBackItsRecordsAndNothingElse) {
 }
 
 TEST_F(BoardLogic, ViewChangeRunOnlyAppliesTheFlagsAndTheNextRunInitialisesAgain) {
-    type_key(1, '4');
+    typeKey(1, '4');
     main.nicht_neu = -1;
     program->start.Reihen = 0;
     main.sud_main_manager();
@@ -200,7 +200,7 @@ TEST_F(BoardLogic, NoMarkBeyondZWhenAFileBroughtAllTwentySixLetters) {
     // Rows 1 to 3 of a solved board; marks "a" to "z" on cells 1 to 26 as a
     // puzzle file lays them, without counting them in mark.
     const char* digits = "123456789456789123789123456";
-    for (int k = 1; k <= 27; ++k) type_key(k, digits[k - 1]);
+    for (int k = 1; k <= 27; ++k) typeKey(k, digits[k - 1]);
     for (int k = 1; k <= 26; ++k) {
         main.markierung(k) = std::string(1, static_cast<char>('a' + k - 1));
         main.lbl_c(k).setText(main.markierung(k));

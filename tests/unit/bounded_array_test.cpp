@@ -15,7 +15,7 @@ TEST(BoundedArray, BothBoundsAreInsideAndEveryIndexBeyondRaisesTheSubscriptFailu
     EXPECT_EQ(field(1), 11);
     EXPECT_EQ(field(81), 81);
     for (int i : {0, 82, -1, -32768, 32767})
-        EXPECT_EQ(failure_number([&] { field(i) = 5; }), failure_subscript) << i;
+        EXPECT_EQ(failureNumber([&] { field(i) = 5; }), failure_subscript) << i;
     EXPECT_EQ(field(1), 11);  // a failed write leaves the array untouched
     EXPECT_EQ(field(81), 81);
 }
@@ -28,8 +28,8 @@ TEST(BoundedArray, TwoIndexesAddressDistinctElementsAndAreCheckedEachOnItsOwn) {
     for (int i = 1; i <= 81; ++i)
         for (int j = 1; j <= 81; ++j) ASSERT_EQ(table(i, j), i * 100 + j) << i << "," << j;
 
-    const BoundedArray2<int, 1, 81>& read_only = table;
+    const BoundedArray2<int, 1, 81>& readOnly = table;
     for (auto [i, j] : {std::pair{0, 1}, {1, 0}, {82, 1}, {1, 82}, {82, 82}, {-1, 40}})
-        EXPECT_EQ(failure_number([&] { return read_only(i, j); }), failure_subscript)
+        EXPECT_EQ(failureNumber([&] { return readOnly(i, j); }), failure_subscript)
             << i << "," << j;
 }

@@ -11,17 +11,17 @@ TEST(Cells, RowColumnAndFirstCellMatchTheCellIndex) {
     for (int k = 1; k <= 81; ++k) {
         EXPECT_EQ(row(k), (k - 1) / 9 + 1) << k;
         EXPECT_EQ(column(k), (k - 1) % 9 + 1) << k;
-        EXPECT_EQ(first_cell_of_row(k), (row(k) - 1) * 9 + 1) << k;
+        EXPECT_EQ(firstCellOfRow(k), (row(k) - 1) * 9 + 1) << k;
     }
     // The spare cell 0 starts its row walk at the invalid index -8.
-    EXPECT_EQ(first_cell_of_row(0), -8);
+    EXPECT_EQ(firstCellOfRow(0), -8);
 }
 
 TEST(Cells, SquareTableCoversEveryCellOnce) {
     std::set<int> seen;
     for (int k = 1; k <= 81; ++k) {
         Square q{};
-        ASSERT_TRUE(square_of(k, q)) << k;
+        ASSERT_TRUE(squareOf(k, q)) << k;
         int square = ((row(k) - 1) / 3) * 3 + (column(k) - 1) / 3;
         EXPECT_EQ(q.q_n, square) << k;
         EXPECT_EQ(row(q.q_s), (square / 3) * 3 + 1) << k;
@@ -30,19 +30,19 @@ TEST(Cells, SquareTableCoversEveryCellOnce) {
     }
     EXPECT_EQ(seen.size(), 81u);
     Square q{};
-    EXPECT_FALSE(square_of(0, q));
-    EXPECT_FALSE(square_of(82, q));
+    EXPECT_FALSE(squareOf(0, q));
+    EXPECT_FALSE(squareOf(82, q));
 }
 
 TEST(Cells, NamedCellsLieInTheirSquares) {
     Square q{};
-    square_of(9, q);
+    squareOf(9, q);
     EXPECT_EQ(q.q_s, 7);
     EXPECT_EQ(q.q_n, 2);
-    square_of(73, q);
+    squareOf(73, q);
     EXPECT_EQ(q.q_s, 55);
     EXPECT_EQ(q.q_n, 6);
-    square_of(81, q);
+    squareOf(81, q);
     EXPECT_EQ(q.q_s, 61);
     EXPECT_EQ(q.q_n, 8);
 }
@@ -50,5 +50,5 @@ TEST(Cells, NamedCellsLieInTheirSquares) {
 TEST(Cells, CandidatePositionsPointAtTheirDigits) {
     std::string text = full_candidates;
     ASSERT_EQ(text.size(), 19u);
-    for (int d = 1; d <= 9; ++d) EXPECT_EQ(text[candidate_position(d) - 1], '0' + d);
+    for (int d = 1; d <= 9; ++d) EXPECT_EQ(text[candidatePosition(d) - 1], '0' + d);
 }

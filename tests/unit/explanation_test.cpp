@@ -36,11 +36,11 @@ namespace {
 
 // Runs the start screen in a fresh working directory of its own.
 struct ExplanationInWorkingFolder : ::testing::Test, HeadlessGame<> {
-    WorkingFolder working_folder;
-    const std::filesystem::path& folder = working_folder.path();
+    WorkingFolder workingFolder;
+    const std::filesystem::path& folder = workingFolder.path();
     frm_sudoku_start& start = program->start;
 
-    void SetUp() override { program->start_program(); }
+    void SetUp() override { program->startProgram(); }
 };
 
 }  // namespace
@@ -79,49 +79,49 @@ TEST_F(ExplanationInWorkingFolder, AFolderOfThatNameIsReportedLikeAMissingFile) 
 // program was built for.
 TEST(ExplanationPlaces, WorkingDirectoryThenBesideTheProgramThenTheBuildsPrefix) {
     using std::filesystem::path;
-    EXPECT_EQ(explanation::search_places("/opt/spiel/bin", "../share/sudoku", "/usr/share/sudoku"),
+    EXPECT_EQ(explanation::searchPlaces("/opt/spiel/bin", "../share/sudoku", "/usr/share/sudoku"),
               (std::vector<path>{"sudoku_erkl.txt", "/opt/spiel/share/sudoku/sudoku_erkl.txt",
                                  "/usr/share/sudoku/sudoku_erkl.txt"}));
     // Installed where it was built for: both data folders are one.
-    EXPECT_EQ(explanation::search_places("/usr/bin", "../share/sudoku", "/usr/share/sudoku"),
+    EXPECT_EQ(explanation::searchPlaces("/usr/bin", "../share/sudoku", "/usr/share/sudoku"),
               (std::vector<path>{"sudoku_erkl.txt", "/usr/share/sudoku/sudoku_erkl.txt"}));
     // Without the program's folder only the working directory and the prefix remain.
-    EXPECT_EQ(explanation::search_places("", "../share/sudoku", "/usr/local/share/sudoku"),
+    EXPECT_EQ(explanation::searchPlaces("", "../share/sudoku", "/usr/local/share/sudoku"),
               (std::vector<path>{"sudoku_erkl.txt", "/usr/local/share/sudoku/sudoku_erkl.txt"}));
-    EXPECT_EQ(explanation::search_places("", "", ""), (std::vector<path>{"sudoku_erkl.txt"}));
+    EXPECT_EQ(explanation::searchPlaces("", "", ""), (std::vector<path>{"sudoku_erkl.txt"}));
 }
 
 TEST_F(ExplanationInWorkingFolder, TheWorkingDirectoryComesBeforeTheDataFolder) {
-    const std::filesystem::path data_dir = folder / "installiert" / "share" / "sudoku";
-    std::filesystem::create_directories(data_dir);
+    const std::filesystem::path dataDir = folder / "installiert" / "share" / "sudoku";
+    std::filesystem::create_directories(dataDir);
     const std::vector<std::filesystem::path> places =
-        explanation::search_places(folder / "installiert" / "bin", "../share/sudoku", "");
+        explanation::searchPlaces(folder / "installiert" / "bin", "../share/sudoku", "");
     ASSERT_EQ(places.size(), 2u);
     EXPECT_EQ(explanation::find(places), std::nullopt);
-    EXPECT_EQ(explanation::read_file(places), std::nullopt);
+    EXPECT_EQ(explanation::readFile(places), std::nullopt);
 
-    std::ofstream(data_dir / explanation::file_name, std::ios::binary) << "installiert\n";
-    EXPECT_EQ(explanation::find(places), data_dir / explanation::file_name);
-    EXPECT_EQ(explanation::read_file(places), "installiert\r\n");
+    std::ofstream(dataDir / explanation::file_name, std::ios::binary) << "installiert\n";
+    EXPECT_EQ(explanation::find(places), dataDir / explanation::file_name);
+    EXPECT_EQ(explanation::readFile(places), "installiert\r\n");
 
     // A folder of that name in the working directory is not the file.
     std::filesystem::create_directory(explanation::file_name);
-    EXPECT_EQ(explanation::read_file(places), "installiert\r\n");
+    EXPECT_EQ(explanation::readFile(places), "installiert\r\n");
     std::filesystem::remove(explanation::file_name);
 
     std::ofstream(explanation::file_name, std::ios::binary) << "eigene";
     EXPECT_EQ(explanation::find(places), std::filesystem::path(explanation::file_name));
-    EXPECT_EQ(explanation::read_file(places), "eigene\r\n");
+    EXPECT_EQ(explanation::readFile(places), "eigene\r\n");
     // Without a list only the working directory counts.
     std::filesystem::remove(explanation::file_name);
-    EXPECT_EQ(explanation::read_file(), std::nullopt);
+    EXPECT_EQ(explanation::readFile(), std::nullopt);
 }
 
 TEST_F(ExplanationInWorkingFolder, TheStartScreenShowsTheInstalledTextFromAnyDirectory) {
-    const std::filesystem::path data_dir = folder / "prefix" / "share" / "sudoku";
-    std::filesystem::create_directories(data_dir);
-    std::ofstream(data_dir / explanation::file_name, std::ios::binary) << "Aus dem Datenordner\n";
-    start.explanation_places = explanation::search_places("", "", data_dir);
+    const std::filesystem::path dataDir = folder / "prefix" / "share" / "sudoku";
+    std::filesystem::create_directories(dataDir);
+    std::ofstream(dataDir / explanation::file_name, std::ios::binary) << "Aus dem Datenordner\n";
+    start.explanationPlaces = explanation::searchPlaces("", "", dataDir);
     std::filesystem::create_directory("anderswo");
     std::filesystem::current_path("anderswo");
 
@@ -132,7 +132,7 @@ TEST_F(ExplanationInWorkingFolder, TheStartScreenShowsTheInstalledTextFromAnyDir
 
     // Gone from every place: the message, as for a missing file in the working directory.
     start.cmd_erkl.click();
-    std::filesystem::remove(data_dir / explanation::file_name);
+    std::filesystem::remove(dataDir / explanation::file_name);
     start.cmd_erkl.click();
     EXPECT_NE(output.str().find("message \"Achtung!\" 0"), std::string::npos);
     EXPECT_EQ(start.txt_Erkl.text(), "");
@@ -161,16 +161,16 @@ TEST(Explanation, AFileLargerThanTheLimitIsNotRead) {
     WorkingFolder folder;
     std::ofstream(explanation::file_name, std::ios::binary) << "x";
     std::filesystem::resize_file(explanation::file_name, explanation::max_bytes);
-    EXPECT_EQ(explanation::read_bytes(explanation::file_name)->size(), explanation::max_bytes);
+    EXPECT_EQ(explanation::readBytes(explanation::file_name)->size(), explanation::max_bytes);
     // Sparse: nothing of it may be read, let alone copied.
     std::filesystem::resize_file(explanation::file_name, std::uintmax_t{3} << 30);
-    EXPECT_THROW(explanation::read_bytes(explanation::file_name), explanation::TooLarge);
+    EXPECT_THROW(explanation::readBytes(explanation::file_name), explanation::TooLarge);
 }
 
 TEST(Explanation, ANamedPipeIsOpenedWithoutWaitingAndNotRead) {
     WorkingFolder folder;
     ASSERT_EQ(::mkfifo(explanation::file_name, 0600), 0);
-    EXPECT_EQ(explanation::read_bytes(explanation::file_name), std::nullopt);
+    EXPECT_EQ(explanation::readBytes(explanation::file_name), std::nullopt);
 }
 
 TEST_F(ExplanationInWorkingFolder, AFileTooLargeToShowGivesAMessageAndLeavesTheHomeState) {

@@ -12,14 +12,14 @@
 
 namespace {
 
-std::string explanation_text() {
-    return TemporaryFolder::read_file(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt");
+std::string explanationText() {
+    return TemporaryFolder::readFile(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt");
 }
 
 }  // namespace
 
 TEST(ExplanationText, IsUtf8AndEndsEveryLineWithCrLf) {
-    const std::string raw = explanation_text();
+    const std::string raw = explanationText();
     ASSERT_FALSE(raw.empty());
     const std::string text = explanation::prepare(raw);
     // Read as UTF-8, not as Windows-1252: the umlauts come through unchanged.
@@ -28,7 +28,7 @@ TEST(ExplanationText, IsUtf8AndEndsEveryLineWithCrLf) {
 }
 
 TEST(ExplanationText, NamesEveryCaptionOfTheButtonsAndCheckBoxes) {
-    const std::string text = explanation_text();
+    const std::string text = explanationText();
     HeadlessGame<> game;
 
     // The captions the program's buttons take while it runs.
@@ -46,7 +46,7 @@ TEST(ExplanationText, NamesEveryCaptionOfTheButtonsAndCheckBoxes) {
 
 // The explanation box uses a proportional font: blanks line up nothing there.
 TEST(ExplanationText, AlignsNothingWithBlanks) {
-    std::istringstream text(explanation_text());
+    std::istringstream text(explanationText());
     std::string line;
     for (int number = 1; std::getline(text, line); ++number) {
         EXPECT_TRUE(line.empty() || line.front() != ' ') << "indented line " << number;
@@ -55,7 +55,7 @@ TEST(ExplanationText, AlignsNothingWithBlanks) {
 }
 
 TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
-    const std::string text = explanation_text();
+    const std::string text = explanationText();
     for (const char* key : {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E",
                             "Strg+H", "Strg+S"})
         EXPECT_NE(text.find(key), std::string::npos) << key;

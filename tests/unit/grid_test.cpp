@@ -103,18 +103,18 @@ TEST_F(GridTest, ResizingKeepsTheRemainingCellsAndMovesTheCurrentCellInside) {
 
 TEST_F(GridTest, IndexesOutsideTheTableAndInvalidValuesRaiseTheirFailures) {
     // 3 rows (0-2), 4 columns (0-3).
-    EXPECT_EQ(failure_number([&] { grid.setRow(3); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.setRow(-1); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.setCol(4); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.setTextMatrix(3, 0, "x"); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.textMatrix(0, 4); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.setRowHeight(3, 100); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.colWidth(-1); }), failure_property_index);
-    EXPECT_EQ(failure_number([&] { grid.setCellAlignment(10); }), failure_property_value);
-    EXPECT_EQ(failure_number([&] { grid.setCellAlignment(-1); }), failure_property_value);
-    EXPECT_EQ(failure_number([&] { grid.setRowHeight(0, -1); }), failure_property_value);
-    EXPECT_EQ(failure_number([&] { grid.setRows(0); }), failure_property_value);
-    EXPECT_EQ(failure_number([&] { grid.setCols(-2); }), failure_property_value);
+    EXPECT_EQ(failureNumber([&] { grid.setRow(3); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.setRow(-1); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.setCol(4); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.setTextMatrix(3, 0, "x"); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.textMatrix(0, 4); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.setRowHeight(3, 100); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.colWidth(-1); }), failure_property_index);
+    EXPECT_EQ(failureNumber([&] { grid.setCellAlignment(10); }), failure_property_value);
+    EXPECT_EQ(failureNumber([&] { grid.setCellAlignment(-1); }), failure_property_value);
+    EXPECT_EQ(failureNumber([&] { grid.setRowHeight(0, -1); }), failure_property_value);
+    EXPECT_EQ(failureNumber([&] { grid.setRows(0); }), failure_property_value);
+    EXPECT_EQ(failureNumber([&] { grid.setCols(-2); }), failure_property_value);
     // A failed call changes nothing.
     EXPECT_EQ(grid.row(), 0);
     EXPECT_EQ(grid.rows(), 3);
@@ -126,7 +126,7 @@ TEST_F(GridTest, IndexesOutsideTheTableAndInvalidValuesRaiseTheirFailures) {
 TEST_F(GridTest, EveryChangeTellsTheObserverOnceAndNothingElseDoes) {
     Watcher watcher;
     grid.setObserver(&watcher);
-    auto reports_after = [&](const std::function<void()>& action) {
+    auto reportsAfter = [&](const std::function<void()>& action) {
         watcher.messages.clear();
         action();
         return watcher.messages;
@@ -134,23 +134,23 @@ TEST_F(GridTest, EveryChangeTellsTheObserverOnceAndNothingElseDoes) {
     const std::vector<Property> one{Property::Grid};
     const std::vector<Property> none_;
 
-    EXPECT_EQ(reports_after([&] { grid.setRow(1); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setRow(1); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setCol(2); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setCellFontBold(true); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCellFontBold(true); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setCellAlignment(center_center); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCellAlignment(center_center); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setTextMatrix(2, 3, "9"); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setTextMatrix(2, 3, "9"); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setRowHeight(0, 475); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setColWidth(0, 475); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setColWidth(0, 475); }), none_);
-    EXPECT_EQ(reports_after([&] { grid.setRows(9); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCols(9); }), one);
-    EXPECT_EQ(reports_after([&] { grid.setCols(9); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setRow(1); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setRow(1); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setCol(2); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellBackColor(Rgb{1, 2, 3}); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellFontBold(true); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellFontBold(true); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellAlignment(center_center); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCellAlignment(center_center); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setTextMatrix(2, 3, "9"); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setTextMatrix(2, 3, "9"); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setRowHeight(0, 475); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setColWidth(0, 475); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setColWidth(0, 475); }), none_);
+    EXPECT_EQ(reportsAfter([&] { grid.setRows(9); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCols(9); }), one);
+    EXPECT_EQ(reportsAfter([&] { grid.setCols(9); }), none_);
     // A refused value is no change.
-    EXPECT_EQ(reports_after([&] { failure_number([&] { grid.setRow(9); }); }), none_);
+    EXPECT_EQ(reportsAfter([&] { failureNumber([&] { grid.setRow(9); }); }), none_);
 }

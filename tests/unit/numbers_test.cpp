@@ -56,51 +56,51 @@ TEST(Val, ReadsThePointAsDecimalSeparatorUnderAGermanLocale) {
     const std::string command =
         "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
     const bool made = std::system(command.c_str()) == 0;
-    const char* old_path = std::getenv("LOCPATH");
-    const std::string saved_path = old_path ? old_path : "";
+    const char* oldPath = std::getenv("LOCPATH");
+    const std::string savedPath = oldPath ? oldPath : "";
     setenv("LOCPATH", folder.c_str(), 1);
     const bool german = made && std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    double value = 0, c_library = 0;
+    double value = 0, cLibrary = 0;
     if (german) {
         value = val("3.5");
-        c_library = std::strtod("3.5", nullptr);
+        cLibrary = std::strtod("3.5", nullptr);
     }
     std::setlocale(LC_ALL, "C");
-    if (old_path)
-        setenv("LOCPATH", saved_path.c_str(), 1);
+    if (oldPath)
+        setenv("LOCPATH", savedPath.c_str(), 1);
     else
         unsetenv("LOCPATH");
     if (!german) GTEST_SKIP() << "no German locale could be made with localedef (package locales)";
-    ASSERT_EQ(c_library, 3) << "the locale does not use the comma; the test proves nothing";
+    ASSERT_EQ(cLibrary, 3) << "the locale does not use the comma; the test proves nothing";
     EXPECT_EQ(value, 3.5);
 }
 
 TEST(ToInteger, RoundsHalvesToEven) {
-    EXPECT_EQ(to_integer(0.5), 0);
-    EXPECT_EQ(to_integer(1.5), 2);
-    EXPECT_EQ(to_integer(2.5), 2);
-    EXPECT_EQ(to_integer(-1.5), -2);
-    EXPECT_EQ(to_integer(2.4), 2);
-    EXPECT_EQ(to_integer(2.6), 3);
+    EXPECT_EQ(toInteger(0.5), 0);
+    EXPECT_EQ(toInteger(1.5), 2);
+    EXPECT_EQ(toInteger(2.5), 2);
+    EXPECT_EQ(toInteger(-1.5), -2);
+    EXPECT_EQ(toInteger(2.4), 2);
+    EXPECT_EQ(toInteger(2.6), 3);
 }
 
 TEST(ToInteger, OverflowsOutsideSixteenBits) {
-    EXPECT_EQ(to_integer(32767), 32767);
-    EXPECT_EQ(to_integer(-32768), -32768);
-    EXPECT_EQ(to_integer(32767.4), 32767);
+    EXPECT_EQ(toInteger(32767), 32767);
+    EXPECT_EQ(toInteger(-32768), -32768);
+    EXPECT_EQ(toInteger(32767.4), 32767);
     for (double tooLarge : {32767.5, 32768.0, -32769.0, 1e300})
-        EXPECT_EQ(failure_number([&] { to_integer(tooLarge); }), failure_overflow) << tooLarge;
+        EXPECT_EQ(failureNumber([&] { toInteger(tooLarge); }), failure_overflow) << tooLarge;
     EXPECT_THROW(add(32767, 1), Failure);
     EXPECT_EQ(add(-1, 1), 0);
 }
 
 TEST(NumberText, WithAndWithoutTheSignPosition) {
-    EXPECT_EQ(number_text(7), "7");
-    EXPECT_EQ(number_text(12), "12");
-    EXPECT_EQ(number_text(-3), "-3");
-    EXPECT_EQ(number_text(8.25), "8.25");
-    EXPECT_EQ(number_text(0), "0");
-    EXPECT_EQ(number_str(23), " 23");
-    EXPECT_EQ(number_str(0), " 0");
-    EXPECT_EQ(number_str(-4), "-4");
+    EXPECT_EQ(numberText(7), "7");
+    EXPECT_EQ(numberText(12), "12");
+    EXPECT_EQ(numberText(-3), "-3");
+    EXPECT_EQ(numberText(8.25), "8.25");
+    EXPECT_EQ(numberText(0), "0");
+    EXPECT_EQ(numberStr(23), " 23");
+    EXPECT_EQ(numberStr(0), " 0");
+    EXPECT_EQ(numberStr(-4), "-4");
 }

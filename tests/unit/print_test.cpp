@@ -22,7 +22,7 @@ struct PrintTest : ::testing::Test, HeadlessGame<TestPrinter> {
     frm_sudoku_druck& druck = program->druck;
 
     void SetUp() override {
-        open_main_screen();
+        openMainScreen();
         main.cmd_druck.click();
         ASSERT_TRUE(druck.visible());
     }

@@ -25,18 +25,18 @@ struct PuzzleFile : ::testing::Test {
 }  // namespace
 
 TEST_F(PuzzleFile, LinesAreJoinedWithoutSeparators) {
-    WorkingFolder::write_file("z.txt", "ab\r\ncd\nef\rg\r\n");
-    EXPECT_EQ(puzzle::read_file("z.txt"), "abcdefg");
-    WorkingFolder::write_file("leer.txt", "");
-    EXPECT_EQ(puzzle::read_file("leer.txt"), "");
+    WorkingFolder::writeFile("z.txt", "ab\r\ncd\nef\rg\r\n");
+    EXPECT_EQ(puzzle::readFile("z.txt"), "abcdefg");
+    WorkingFolder::writeFile("leer.txt", "");
+    EXPECT_EQ(puzzle::readFile("leer.txt"), "");
 }
 
 TEST_F(PuzzleFile, ContentIsLimitedTo32767CharactersNotCountingLineEnds) {
     std::string full(puzzle::max_chars, 'x');
-    WorkingFolder::write_file("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
-    EXPECT_EQ(puzzle::read_file("voll.txt"), full);
-    WorkingFolder::write_file("zu_lang.txt", full + "y\r\nzzz");
-    EXPECT_EQ(puzzle::read_file("zu_lang.txt"), full + "y");
+    WorkingFolder::writeFile("voll.txt", full.substr(0, 100) + "\r\n" + full.substr(100) + "\r\n");
+    EXPECT_EQ(puzzle::readFile("voll.txt"), full);
+    WorkingFolder::writeFile("zu_lang.txt", full + "y\r\nzzz");
+    EXPECT_EQ(puzzle::readFile("zu_lang.txt"), full + "y");
 }
 
 TEST_F(PuzzleFile, HugeFileIsReadOnlyAsFarAsTheReaderCanCount) {
@@ -44,39 +44,39 @@ TEST_F(PuzzleFile, HugeFileIsReadOnlyAsFarAsTheReaderCanCount) {
     // take minutes and exhaust the memory.
     { std::ofstream("riesig.txt"); }
     fs::resize_file("riesig.txt", std::uintmax_t{64} << 30);
-    EXPECT_EQ(puzzle::read_file("riesig.txt").size(), puzzle::max_chars + 1);
+    EXPECT_EQ(puzzle::readFile("riesig.txt").size(), puzzle::max_chars + 1);
 }
 
 TEST_F(PuzzleFile, ReadErrorsAreSortedByTheirCause) {
-    EXPECT_EQ(failure_number([] { puzzle::read_file("fehlt.txt"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::readFile("fehlt.txt"); }),
               toolkit::failure_file_not_found);
-    EXPECT_EQ(failure_number([] { puzzle::read_file(".txt"); }), toolkit::failure_file_not_found);
-    EXPECT_EQ(failure_number([] { puzzle::read_file("kein_ordner/x.txt"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::readFile(".txt"); }), toolkit::failure_file_not_found);
+    EXPECT_EQ(failureNumber([] { puzzle::readFile("kein_ordner/x.txt"); }),
               toolkit::failure_path_not_found);
-    WorkingFolder::write_file("datei.txt", "x");
-    EXPECT_EQ(failure_number([] { puzzle::read_file("datei.txt/x.txt"); }),
+    WorkingFolder::writeFile("datei.txt", "x");
+    EXPECT_EQ(failureNumber([] { puzzle::readFile("datei.txt/x.txt"); }),
               toolkit::failure_path_not_found);
     fs::create_directory("ordner.txt");
-    EXPECT_EQ(failure_number([] { puzzle::read_file("ordner.txt"); }), puzzle::failure_file_access);
-    EXPECT_EQ(failure_number([] { puzzle::read_file(std::string(300, 'n') + ".txt"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::readFile("ordner.txt"); }), puzzle::failure_file_access);
+    EXPECT_EQ(failureNumber([] { puzzle::readFile(std::string(300, 'n') + ".txt"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(failure_number([] { puzzle::read_file(std::string("a\0b.txt", 7)); }),
+    EXPECT_EQ(failureNumber([] { puzzle::readFile(std::string("a\0b.txt", 7)); }),
               puzzle::failure_bad_file_name);
 }
 
 TEST_F(PuzzleFile, NamedPipeIsRefusedWithoutWaitingForAWriter) {
     ASSERT_EQ(::mkfifo("rohr.txt", 0600), 0);
-    EXPECT_EQ(failure_number([] { puzzle::read_file("rohr.txt"); }), puzzle::failure_file_access);
+    EXPECT_EQ(failureNumber([] { puzzle::readFile("rohr.txt"); }), puzzle::failure_file_access);
 }
 
 TEST_F(PuzzleFile, WritingCreatesAndReplacesWithExactlyTheBytes) {
-    puzzle::write_file("spiel.txt", "erste\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "erste\r\n");
-    puzzle::write_file("spiel.txt", "zweite, laenger\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "zweite, laenger\r\n");
+    puzzle::writeFile("spiel.txt", "erste\r\n");
+    EXPECT_EQ(WorkingFolder::readFile("spiel.txt"), "erste\r\n");
+    puzzle::writeFile("spiel.txt", "zweite, laenger\r\n");
+    EXPECT_EQ(WorkingFolder::readFile("spiel.txt"), "zweite, laenger\r\n");
     fs::create_directory("unter");
-    puzzle::write_file("unter/spiel.txt", "drin\r\n");
-    EXPECT_EQ(WorkingFolder::read_file("unter/spiel.txt"), "drin\r\n");
+    puzzle::writeFile("unter/spiel.txt", "drin\r\n");
+    EXPECT_EQ(WorkingFolder::readFile("unter/spiel.txt"), "drin\r\n");
     // Nothing else is left behind.
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt", "unter"}));
     EXPECT_EQ(WorkingFolder::names("unter"), (std::set<std::string>{"spiel.txt"}));
@@ -84,56 +84,55 @@ TEST_F(PuzzleFile, WritingCreatesAndReplacesWithExactlyTheBytes) {
 
 TEST_F(PuzzleFile, NewFileFollowsTheUmaskAReplacedFileKeepsItsRights) {
     const mode_t before = ::umask(022);
-    puzzle::write_file("neu.txt", "x");
+    puzzle::writeFile("neu.txt", "x");
     ::umask(before);
     EXPECT_EQ(fs::status("neu.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write |
                                                        fs::perms::group_read |
                                                        fs::perms::others_read);
     fs::permissions("neu.txt",
                     fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    puzzle::write_file("neu.txt", "y");
+    puzzle::writeFile("neu.txt", "y");
     EXPECT_EQ(fs::status("neu.txt").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST_F(PuzzleFile, SymbolicLinkIsWrittenThroughEvenToAFileNotThereYet) {
-    WorkingFolder::write_file("ziel.txt", "alt");
+    WorkingFolder::writeFile("ziel.txt", "alt");
     fs::create_symlink("ziel.txt", "verweis.txt");
-    puzzle::write_file("verweis.txt", "neu");
+    puzzle::writeFile("verweis.txt", "neu");
     EXPECT_TRUE(fs::is_symlink("verweis.txt"));
-    EXPECT_EQ(WorkingFolder::read_file("ziel.txt"), "neu");
+    EXPECT_EQ(WorkingFolder::readFile("ziel.txt"), "neu");
     // A relative link leads from its own folder.
     fs::create_directory("unter");
     fs::create_symlink("../neu.txt", "unter/verweis.txt");
-    puzzle::write_file("unter/verweis.txt", "erstellt");
+    puzzle::writeFile("unter/verweis.txt", "erstellt");
     EXPECT_TRUE(fs::is_symlink("unter/verweis.txt"));
-    EXPECT_EQ(WorkingFolder::read_file("neu.txt"), "erstellt");
+    EXPECT_EQ(WorkingFolder::readFile("neu.txt"), "erstellt");
 }
 
 TEST_F(PuzzleFile, ALinkLoopIsAFailureAndTheLinksStay) {
     fs::create_symlink("b.txt", "a.txt");
     fs::create_symlink("a.txt", "b.txt");
-    EXPECT_EQ(failure_number([] { puzzle::write_file("a.txt", "x"); }),
-              puzzle::failure_file_access);
+    EXPECT_EQ(failureNumber([] { puzzle::writeFile("a.txt", "x"); }), puzzle::failure_file_access);
     EXPECT_EQ(fs::read_symlink("a.txt"), "b.txt");
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"a.txt", "b.txt"}));
 }
 
 TEST(PuzzleFileReplace, OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced) {
-    EXPECT_TRUE(puzzle::may_replace(S_IFREG | 0644, 1000, 1000));
-    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0444, 1000, 1000));
-    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 1000));
-    EXPECT_FALSE(puzzle::may_replace(S_IFREG | 0666, 1001, 0));  // not even for root
-    EXPECT_FALSE(puzzle::may_replace(S_IFIFO | 0666, 1000, 1000));
+    EXPECT_TRUE(puzzle::mayReplace(S_IFREG | 0644, 1000, 1000));
+    EXPECT_FALSE(puzzle::mayReplace(S_IFREG | 0444, 1000, 1000));
+    EXPECT_FALSE(puzzle::mayReplace(S_IFREG | 0666, 1001, 1000));
+    EXPECT_FALSE(puzzle::mayReplace(S_IFREG | 0666, 1001, 0));  // not even for root
+    EXPECT_FALSE(puzzle::mayReplace(S_IFIFO | 0666, 1000, 1000));
 }
 
 TEST_F(PuzzleFile, AWriteProtectedFileIsNotReplaced) {
-    WorkingFolder::write_file("spiel.txt", "alt");
+    WorkingFolder::writeFile("spiel.txt", "alt");
     fs::permissions("spiel.txt",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::writeFile("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "alt");
+    EXPECT_EQ(WorkingFolder::readFile("spiel.txt"), "alt");
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
 }
 
@@ -141,60 +140,60 @@ TEST_F(PuzzleFile, AnotherUsersFileIsNotReplaced) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root can give a file to another user here; the decision itself "
                         "is tested by OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced";
-    WorkingFolder::write_file("spiel.txt", "fremd");
+    WorkingFolder::writeFile("spiel.txt", "fremd");
     fs::permissions("spiel.txt", fs::perms::all);
     ASSERT_EQ(::chown("spiel.txt", 65534, 65534), 0);
-    EXPECT_EQ(failure_number([] { puzzle::write_file("spiel.txt", "neu"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::writeFile("spiel.txt", "neu"); }),
               puzzle::failure_file_access);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "fremd");
+    EXPECT_EQ(WorkingFolder::readFile("spiel.txt"), "fremd");
     struct stat info {};
     ASSERT_EQ(::stat("spiel.txt", &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
 }
 
 TEST_F(PuzzleFile, ASaveRemovesTemporaryFilesOfKilledSavesOlderThanADay) {
-    const auto two_days_ago = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
     for (const char* name :
          {".sudoku-Alt123", ".sudoku-Neu456", ".sudoku-Alt12", "sudoku-Alt789"}) {
-        WorkingFolder::write_file(name, "halb");
-        if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, two_days_ago);
+        WorkingFolder::writeFile(name, "halb");
+        if (std::string(name) != ".sudoku-Neu456") fs::last_write_time(name, twoDaysAgo);
     }
-    puzzle::write_file("spiel.txt", "x");
+    puzzle::writeFile("spiel.txt", "x");
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{".sudoku-Neu456", ".sudoku-Alt12",
                                                              "sudoku-Alt789", "spiel.txt"}));
 }
 
 TEST_F(PuzzleFile, FailedWriteLeavesTargetAndFolderAsTheyWere) {
     // Missing directory: nothing is made.
-    EXPECT_EQ(failure_number([] { puzzle::write_file("kein_ordner/x.txt", "x"); }),
+    EXPECT_EQ(failureNumber([] { puzzle::writeFile("kein_ordner/x.txt", "x"); }),
               toolkit::failure_path_not_found);
     // A directory in the target's place is neither replaced nor touched.
     fs::create_directory("ordner.txt");
-    WorkingFolder::write_file("ordner.txt/drin", "bleibt");
-    EXPECT_NE(failure_number([] { puzzle::write_file("ordner.txt", "x"); }), 0);
-    EXPECT_EQ(WorkingFolder::read_file("ordner.txt/drin"), "bleibt");
+    WorkingFolder::writeFile("ordner.txt/drin", "bleibt");
+    EXPECT_NE(failureNumber([] { puzzle::writeFile("ordner.txt", "x"); }), 0);
+    EXPECT_EQ(WorkingFolder::readFile("ordner.txt/drin"), "bleibt");
     // A name the file system refuses.
-    EXPECT_NE(failure_number([] { puzzle::write_file(std::string(300, 'n') + ".txt", "x"); }), 0);
-    EXPECT_EQ(failure_number([] { puzzle::write_file(std::string("a\0b.txt", 7), "x"); }),
+    EXPECT_NE(failureNumber([] { puzzle::writeFile(std::string(300, 'n') + ".txt", "x"); }), 0);
+    EXPECT_EQ(failureNumber([] { puzzle::writeFile(std::string("a\0b.txt", 7), "x"); }),
               puzzle::failure_bad_file_name);
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"ordner.txt"}));
 }
 
 TEST_F(PuzzleFile, WriteThatRunsOutOfSpaceKeepsTheOldFile) {
-    WorkingFolder::write_file("spiel.txt", "das alte Spiel\r\n");
+    WorkingFolder::writeFile("spiel.txt", "das alte Spiel\r\n");
     // A file size limit makes the write fail as a full disk would.
     struct rlimit before {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    auto previous_signal = std::signal(SIGXFSZ, SIG_IGN);
+    auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = before;
     small.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const int number =
-        failure_number([] { puzzle::write_file("spiel.txt", std::string(1000, 'x')); });
+        failureNumber([] { puzzle::writeFile("spiel.txt", std::string(1000, 'x')); });
     ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previous_signal);
+    std::signal(SIGXFSZ, previousSignal);
 
     EXPECT_EQ(number, puzzle::failure_io);
-    EXPECT_EQ(WorkingFolder::read_file("spiel.txt"), "das alte Spiel\r\n");
+    EXPECT_EQ(WorkingFolder::readFile("spiel.txt"), "das alte Spiel\r\n");
     EXPECT_EQ(WorkingFolder::names(), (std::set<std::string>{"spiel.txt"}));
 }

@@ -21,7 +21,7 @@ puzzle::GameState sample() {
     const toolkit::Integer digits[] = {5, 3, 9};
     for (int k = 0; k < 3; ++k) {
         state.zug_feld[k] = fields[k];
-        state.move_text[k] = texts[k];
+        state.moveText[k] = texts[k];
         state.zug_ziffer[k] = digits[k];
     }
     state.given[0] = state.given[10] = true;
@@ -80,7 +80,7 @@ TEST(PuzzleLine, FullBoardHasNoGapsAndStaysWithinTheLineLimit) {
     state.back = 81;
     for (int k = 0; k < 81; ++k) {
         state.zug_feld[k] = 81 - k;
-        state.move_text[k] = "9";
+        state.moveText[k] = "9";
         state.zug_ziffer[k] = 9;
         state.markierung[k] = "m";
         state.given[k] = true;
@@ -99,7 +99,7 @@ TEST(PuzzleLine, CellIndexIsWrittenAsRecorded) {
     puzzle::GameState state;
     state.back = 1;
     state.zug_feld[0] = 2.5;
-    state.move_text[0] = "4";
+    state.moveText[0] = "4";
     state.zug_ziffer[0] = 4;
     EXPECT_EQ(puzzle::line(state).substr(0, 8), "/-2.5:4/");
 }

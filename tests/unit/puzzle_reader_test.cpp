@@ -25,7 +25,7 @@ std::string sample() {
 
 struct PuzzleReading : ::testing::Test, HeadlessGame<> {
     frm_sudoku_main& m = main;
-    void SetUp() override { open_main_screen(); }
+    void SetUp() override { openMainScreen(); }
 };
 
 }  // namespace
@@ -36,10 +36,10 @@ TEST_F(PuzzleReading, TextAfterTheTrailerIsNeverLookedAtHoweverLong) {
     std::string line = sample();
     const std::size_t content = line.size() - 2;
     const std::string exact = line + std::string(32767 - content, 'x');
-    const std::string long_file = line + std::string(40000, 'x') + "\r\n" + std::string(40000, 'y');
-    for (const std::string* file : {&exact, &long_file}) {
+    const std::string longFile = line + std::string(40000, 'x') + "\r\n" + std::string(40000, 'y');
+    for (const std::string* file : {&exact, &longFile}) {
         m.cmd_neustart.click();
-        m.read_puzzle_bytes(*file);
+        m.readPuzzleBytes(*file);
         EXPECT_EQ(m.back, 3) << file->size();
         EXPECT_TRUE(m.txt_m(11).italic()) << file->size();
         EXPECT_FALSE(program->app.ended()) << file->size();
@@ -49,19 +49,19 @@ TEST_F(PuzzleReading, TextAfterTheTrailerIsNeverLookedAtHoweverLong) {
 TEST_F(PuzzleReading, ScanThatRunsPastTheLastPositionIsDamaged) {
     // 32767 characters without the "-" that closes the header: the position
     // counter overflows.
-    m.read_puzzle_bytes(std::string(32767, '7'));
+    m.readPuzzleBytes(std::string(32767, '7'));
     EXPECT_TRUE(program->app.ended());
     EXPECT_EQ(m.beenden, toolkit::True);
     EXPECT_EQ(m.anz_d_ziff, 0);
 }
 
 TEST_F(PuzzleReading, DigitSectionAcceptsOnlyDecimalDigits) {
-    m.read_puzzle_bytes("/-1:4/-0/-?/-n/- 1-");
+    m.readPuzzleBytes("/-1:4/-0/-?/-n/- 1-");
     EXPECT_FALSE(program->app.ended());
     EXPECT_EQ(m.zug_ziffer(1), 0);  // "0" is a digit, though no move has it
 
     m.cmd_neustart.click();
-    m.read_puzzle_bytes("/-1:4/-a/-?/-n/- 1-");
+    m.readPuzzleBytes("/-1:4/-a/-?/-n/- 1-");
     EXPECT_TRUE(program->app.ended());
 }
 
@@ -69,7 +69,7 @@ TEST_F(PuzzleReading, MoveEntryBeyondThe81stIsAnUnknownFailure) {
     std::string line = "/-";
     for (int i = 0; i < 81; ++i) line += "!/";
     line += "5:5/-5/-?/-n/- 1-";
-    m.read_puzzle_bytes(line);
+    m.readPuzzleBytes(line);
     EXPECT_FALSE(program->app.ended());
     EXPECT_NE(output.str().find("\"Ein umbekannter Fehler trat auf!\""), std::string::npos);
     EXPECT_EQ(m.txt_m(5).text(), "");
@@ -83,7 +83,7 @@ TEST(PuzzleRoundTrip, RandomGamesSurviveTheRoundTrip) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         HeadlessGame<> fresh;
         frm_sudoku_main& game = fresh.main;
-        fresh.open_main_screen();
+        fresh.openMainScreen();
         std::mt19937 random(seed);
         auto roll = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
@@ -93,7 +93,7 @@ TEST(PuzzleRoundTrip, RandomGamesSurviveTheRoundTrip) {
                 const int cell = 1 + roll(81);
                 if (game.txt_m(cell).text().empty()) game.txt_m(cell).pressKey('1' + roll(9));
             } else if (choice < 16 && game.back > 0) {
-                game.lbl_c(toolkit::to_integer(game.zug_feld(game.back))).click();
+                game.lbl_c(toolkit::toInteger(game.zug_feld(game.back))).click();
             } else if (choice < 18) {
                 game.cmd_back.click();
             } else if (seed % 3 != 0 && game.back > 0 && game.cmd_einlesen_vorgabe.enabled()) {
@@ -120,12 +120,12 @@ TEST(PuzzleRoundTrip, RandomGamesSurviveTheRoundTrip) {
         const bool button = game.cmd_einlesen_vorgabe.enabled();
 
         game.cmd_neustart.click();
-        fresh.read_puzzle("vorher");
+        fresh.readPuzzle("vorher");
         fresh.save("nachher");
 
         SCOPED_TRACE("seed " + std::to_string(seed));
         ASSERT_FALSE(fresh.ended());
-        EXPECT_EQ(WorkingFolder::read_file("nachher.txt"), WorkingFolder::read_file("vorher.txt"));
+        EXPECT_EQ(WorkingFolder::readFile("nachher.txt"), WorkingFolder::readFile("vorher.txt"));
         EXPECT_TRUE(cells() == board);
         EXPECT_EQ(game.back, back);
         EXPECT_EQ(game.anz_d_ziff, anz_d_ziff);

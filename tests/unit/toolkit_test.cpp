@@ -44,8 +44,8 @@ struct ToolkitTest : ::testing::Test {
 
 TEST_F(ToolkitTest, ArrayIndexesOutsideTheBoundsRaiseTheirFailureNumbers) {
     EXPECT_EQ(screen.field(3).fullName(), "feld(3)");
-    EXPECT_EQ(failure_number([&] { screen.field(-1); }), failure_element_index);
-    EXPECT_EQ(failure_number([&] { screen.field(4); }), failure_element_missing);
+    EXPECT_EQ(failureNumber([&] { screen.field(-1); }), failure_element_index);
+    EXPECT_EQ(failureNumber([&] { screen.field(4); }), failure_element_missing);
 }
 
 TEST_F(ToolkitTest, SettingATextRaisesTheChangeEventNestedAndOnlyOnAChange) {

@@ -184,9 +184,9 @@ class AppearanceTest : public ProgramTest {
             QVERIFY2(m.height() <= w->height(), qPrintable(QString::fromStdString(e->fullName())));
         }
         // "Vorgabe beenden", the longer caption of the read button, fits too.
-        QWidget* read_file = p->widget(main().cmd_einlesen_vorgabe);
-        QVERIFY(QFontMetrics(read_file->font()).horizontalAdvance("Vorgabe beenden") + 4 <=
-                read_file->width());
+        QWidget* readFile = p->widget(main().cmd_einlesen_vorgabe);
+        QVERIFY(QFontMetrics(readFile->font()).horizontalAdvance("Vorgabe beenden") + 4 <=
+                readFile->width());
     }
 
     void theExplanationStaysInTheWindow() {

@@ -75,7 +75,7 @@ class DialogsTest : public ProgramTest {
     void inputBoxWithOkAndCancel() {
         DialogAnswerer dialogs;
         dialogs.input("sudoku1");
-        dialogs.cancel_next();
+        dialogs.cancelNext();
         QCOMPARE(p->platform.inputBox("Geben sie einen Namen ein!", "Hinweis!"),
                  std::string("sudoku1"));
         QCOMPARE(p->platform.inputBox("Geben sie einen Namen ein!", "Hinweis!"), std::string());
@@ -113,7 +113,7 @@ class DialogsTest : public ProgramTest {
 
     void withoutAPrinterPrintingReportsFailure482() {
         if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-        QCOMPARE(failure_number([&] { p->platform.printScreen(start()); }),
+        QCOMPARE(failureNumber([&] { p->platform.printScreen(start()); }),
                  int(toolkit::failure_printer));
     }
 
@@ -212,7 +212,7 @@ class DialogsTest : public ProgramTest {
         DialogAnswerer dialogs;
         const int status = eventLoop([this] {
             p->click(main().txt_m(30));
-            p->type_text("7");
+            p->typeText("7");
         });
         QCOMPARE(status, 0);
         QCOMPARE(dialogs.seen().size(), std::size_t(0));

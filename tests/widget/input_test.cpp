@@ -227,16 +227,16 @@ class InputTest : public ProgramTest {
         QVERIFY(!p->widget(start().cmd_start)->isVisible());
 
         auto* columns = p->button(start().chk_verstecken(0));
-        auto* single_cells = p->button(start().chk_verstecken(3));
+        auto* singleCells = p->button(start().chk_verstecken(3));
         p->click(start().chk_verstecken(0));
         p->click(start().chk_verstecken(3));
         QVERIFY(!columns->isChecked());
-        QVERIFY(!single_cells->isChecked());
+        QVERIFY(!singleCells->isChecked());
         QCOMPARE(start().Spalten, toolkit::False);
         QCOMPARE(start().Einzelf, toolkit::False);
         // Checking again follows the box's state.
         p->click(start().chk_verstecken(3));
-        QVERIFY(single_cells->isChecked());
+        QVERIFY(singleCells->isChecked());
         QCOMPARE(start().Einzelf, toolkit::True);
 
         p->click(start().cmd_ansicht);  // "Zurück"
@@ -268,9 +268,9 @@ class InputTest : public ProgramTest {
 
         p->click(start().txt_Erkl);
         p->key(Qt::Key_End, Qt::ControlModifier);
-        p->type_text("Notiz");
+        p->typeText("Notiz");
         p->key(Qt::Key_Return);
-        p->type_text("ok");
+        p->typeText("ok");
         QCOMPARE(start().txt_Erkl.text(),
                  std::string("Zeile eins\r\nZweite Zeile mit ä\r\nNotiz\r\nok"));
         p->key(Qt::Key_Backspace);

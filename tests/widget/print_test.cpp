@@ -246,7 +246,7 @@ class PrintTest : public ProgramTest {
     void aLaterOpeningShowsTheBoardOfNow() {
         printGame();
         p->click(druck().txt_eing(0));
-        p->type_free_text("Rätsel aus der Zeitung");
+        p->typeFreeText("Rätsel aus der Zeitung");
         p->click(druck().cmd_zurueck);
         QVERIFY(QTest::qWaitForWindowActive(p->window(main())));
         intoCell(10, "6");
@@ -266,7 +266,7 @@ class PrintTest : public ProgramTest {
     void printingShowsTheScreenWithoutButtonsWithLongNotesField() {
         printGame();
         p->click(druck().txt_eing(0));
-        p->type_free_text("Nr. 17");
+        p->typeFreeText("Nr. 17");
         PrintRecord a;
         setPrintTarget(a, RecordingTarget::Fault::none);
         DialogAnswerer dialogs;
@@ -300,7 +300,7 @@ class PrintTest : public ProgramTest {
     void thePaperPageShowsNoFocusAndNoDecoration() {
         printGame();
         p->click(druck().txt_eing(1));
-        p->type_free_text("Erika");
+        p->typeFreeText("Erika");
         QLineEdit* field = p->line(druck().txt_eing(1));
         QVERIFY(field->hasFocus());
         druck().txt_eing(1).setDecoration({toolkit::ElementMark::Frame, {}});
@@ -341,7 +341,7 @@ class PrintTest : public ProgramTest {
         // Afterwards the field has the focus again, for the model too.
         QVERIFY(field->hasFocus());
         QCOMPARE(p->program->app.focus(), &druck().txt_eing(1));
-        p->type_free_text(" M.");
+        p->typeFreeText(" M.");
         QCOMPARE(druck().txt_eing(1).text(), std::string("Erika M."));
     }
 

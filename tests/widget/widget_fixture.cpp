@@ -14,7 +14,7 @@
 RunningProgram::RunningProgram()
     : program(std::make_unique<Program>(platform)),
       frontEnd(std::make_unique<qtfront::QtFrontEnd>(platform, program->app)) {
-    program->start_program();
+    program->startProgram();
     QWidget* start = window(program->start);
     if (!QTest::qWaitForWindowActive(start)) qWarning("start window not active");
 }
@@ -56,7 +56,7 @@ void RunningProgram::click(const toolkit::Element& element) const {
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
-void RunningProgram::type_text(const QString& text) const {
+void RunningProgram::typeText(const QString& text) const {
     for (QChar c : text) {
         QWidget* target = QApplication::focusWidget();
         if (!target) qFatal("no widget has the focus");
@@ -64,7 +64,7 @@ void RunningProgram::type_text(const QString& text) const {
     }
 }
 
-void RunningProgram::type_free_text(const QString& text) const {
+void RunningProgram::typeFreeText(const QString& text) const {
     for (QChar c : text) {
         QWidget* target = QApplication::focusWidget();
         if (!target) qFatal("no widget has the focus");
@@ -131,7 +131,7 @@ void DialogAnswerer::input(const QString& text) {
     });
 }
 
-void DialogAnswerer::cancel_next() {
+void DialogAnswerer::cancelNext() {
     answers_.push_back([this](QWidget* dialog) {
         auto* input = qobject_cast<QInputDialog*>(dialog);
         if (!input) ++unexpected_;

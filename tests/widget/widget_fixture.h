@@ -42,10 +42,10 @@ struct RunningProgram {
     void click(const toolkit::Element& element) const;
     // Key presses as a user types them: each goes to the widget that has the
     // keyboard focus at that moment.
-    void type_text(const QString& text) const;
+    void typeText(const QString& text) const;
     // Free text as a user types it into the focused widget, umlauts and
     // other characters beyond ASCII included.
-    void type_free_text(const QString& text) const;
+    void typeFreeText(const QString& text) const;
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
 
     // From the start screen to the main screen, by "Sudoku starten".
@@ -74,19 +74,19 @@ class ProgramTest : public QObject {
     // explanation file of these bytes; the folder is left again at once.
     void clickExplanation(const std::string& bytes) {
         WorkingFolder folder;
-        WorkingFolder::write_file("sudoku_erkl.txt", bytes);
+        WorkingFolder::writeFile("sudoku_erkl.txt", bytes);
         p->click(start().cmd_erkl);
     }
 
     // Clicks into cell k and types the text there.
     void intoCell(int k, const QString& text) {
         p->click(main().txt_m(k));
-        p->type_text(text);
+        p->typeText(text);
     }
     // Clicks into header field i of the print screen and writes the text there.
     void intoField(int i, const QString& text) {
         p->click(druck().txt_eing(i));
-        p->type_free_text(text);
+        p->typeFreeText(text);
     }
     // After printing, failed or not: both print buttons are back and the
     // notes field has its normal height again, in the model and on screen.
@@ -120,7 +120,7 @@ class DialogAnswerer : public QObject {
     void button(const QString& text, std::function<QString()> watch = {});
     // The next input box: type the text and press OK, or cancel.
     void input(const QString& text);
-    void cancel_next();
+    void cancelNext();
 
     const std::vector<SeenDialog>& seen() const { return seen_; }
     int unexpected() const { return unexpected_; }
