@@ -15,13 +15,9 @@ constexpr int two_step_budget = 200;
 // pass before it gives up.
 constexpr int find_again_budget = 100;
 
-bool sameCandidate(const Candidate& a, const Candidate& b) {
-    return a.position == b.position && a.digit == b.digit;
-}
-
 bool places(const Step& step, Candidate target) {
-    return std::any_of(step.placements.begin(), step.placements.end(),
-                       [&](const Candidate& c) { return sameCandidate(c, target); });
+    return std::find(step.placements.begin(), step.placements.end(), target) !=
+           step.placements.end();
 }
 
 // The first single on a grid, in the ladder's order.
