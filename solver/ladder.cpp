@@ -46,6 +46,10 @@ constexpr std::array rungs{
     // sehr schwer
     Rung{Level::SehrSchwer, t::finnedSwordfish},
     Rung{Level::SehrSchwer, t::finnedJellyfish},
+    Rung{Level::SehrSchwer, t::xChain},
+    Rung{Level::SehrSchwer, t::xyChain},
+    Rung{Level::SehrSchwer, t::niceLoop},
+    Rung{Level::SehrSchwer, t::groupedNiceLoop},
 };
 
 }  // namespace

@@ -124,4 +124,13 @@ bool bug1(const CandidateGrid& grid, const StepSink& sink);
 bool finnedSwordfish(const CandidateGrid& grid, const StepSink& sink);
 bool finnedJellyfish(const CandidateGrid& grid, const StepSink& sink);
 
+// Alternating chains, shortest first (by nodes; starts by candidate): an
+// X-chain uses one digit and the strong links of units, an XY-chain the two
+// digits of cells with two candidates, a nice loop every strong and weak
+// link between candidates, a grouped nice loop group nodes as well.
+bool xChain(const CandidateGrid& grid, const StepSink& sink);
+bool xyChain(const CandidateGrid& grid, const StepSink& sink);
+bool niceLoop(const CandidateGrid& grid, const StepSink& sink);
+bool groupedNiceLoop(const CandidateGrid& grid, const StepSink& sink);
+
 }  // namespace solver::techniques
