@@ -48,6 +48,9 @@ constexpr std::array rungs{
     Rung{Level::SehrSchwer, t::finnedJellyfish},
     Rung{Level::SehrSchwer, t::xChain},
     Rung{Level::SehrSchwer, t::xyChain},
+    Rung{Level::SehrSchwer, t::sueDeCoq},
+    Rung{Level::SehrSchwer, t::alsXz},
+    Rung{Level::SehrSchwer, t::alsXyWing},
     Rung{Level::SehrSchwer, t::niceLoop},
     Rung{Level::SehrSchwer, t::groupedNiceLoop},
 };

@@ -132,5 +132,10 @@ bool xChain(const CandidateGrid& grid, const StepSink& sink);
 bool xyChain(const CandidateGrid& grid, const StepSink& sink);
 bool niceLoop(const CandidateGrid& grid, const StepSink& sink);
 bool groupedNiceLoop(const CandidateGrid& grid, const StepSink& sink);
+// Sue de Coq, fewest cells first.
+bool sueDeCoq(const CandidateGrid& grid, const StepSink& sink);
+// ALS-XZ (singly and doubly linked) and ALS-XY-Wing, fewest cells first.
+bool alsXz(const CandidateGrid& grid, const StepSink& sink);
+bool alsXyWing(const CandidateGrid& grid, const StepSink& sink);
 
 }  // namespace solver::techniques

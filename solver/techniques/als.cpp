@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Almost locked sets: n cells of one unit with n + 1 candidates between
+// them. Take one digit away and the rest is locked. Two of them share a
+// restricted common digit x when every x of the one sees every x of the
+// other: x stands in at most one of them, so the other is locked.
+//
+// ALS-XZ: with x restricted common, a common digit z stands in one of the
+// two sets (in the one that lacks x, if not in both), so every z that sees
+// every z of both is false. With two restricted commons both sets are locked
+// sets without one of them: their other digits, and each of the two commons
+// in one of the sets, eliminate as a locked set does.
+//
+// ALS-XY-Wing: a pivot C with restricted common x to A and y to B; C lacks x
+// or y, so A or B is locked, and a digit z of A and B stands in one of them.
+//
+// A step is written as a chain whose nodes are a digit in the cells of one
+// set: (z)A = (x)A - (x)B = (z)B for ALS-XZ, one chain per digit z.
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "solver/techniques.h"
+#include "solver/techniques/link_graph.h"
+#include "solver/techniques/step_parts.h"
+
+namespace solver::techniques {
+
+namespace {
+
+struct Als {
+    int unit = 0;
+    int size = 0;
+    CellSet cells;
+    DigitSet digits = 0;
+    std::array<CellSet, 10> places;  // the set's cells with each digit
+    std::array<CellSet, 10> seen;    // the cells that see each of those
+};
+
+// Calls f(d) for every digit of a set.
+template <typename F>
+void forDigits(DigitSet digits, F&& f) {
+    for (unsigned rest = digits; rest; rest &= rest - 1) f(std::countr_zero(rest));
+}
+
+// Whether a set of cells of unit u lies in an earlier unit as well: cells of
+// one row in a column or a square, cells of one column in a square.
+bool countedBefore(int u, CellSet cells) {
+    for (int line = 0; line < 18 && line < u / 9 * 9; ++line)
+        if (subsetOf(cells, unitSet(line))) return true;
+    return false;
+}
+
+// Every almost locked set of the grid, smallest first (then by unit); a set
+// that lies in two units (a row and a square) once, with the first of them.
+// begin[s] is the index of the first set of s cells.
+std::vector<Als> almostLockedSets(const CandidateGrid& grid, std::array<int, 10>& begin) {
+    struct UnitCells {
+        std::array<int, 9> open{};
+        int count = 0;
+        std::array<DigitSet, 512> digits{};  // of every subset of the open cells
+    };
+    std::array<UnitCells, 27> units;
+    for (int u = 0; u < 27; ++u) {
+        UnitCells& unit = units[u];
+        for (int p : unitCells(u))
+            if (grid.empty(p)) unit.open[unit.count++] = p;
+        for (unsigned subset = 1; subset < (1u << unit.count); ++subset)
+            unit.digits[subset] = unit.digits[subset & (subset - 1)] |
+                                  grid.candidates(unit.open[std::countr_zero(subset)]);
+    }
+    // The subsets that are almost locked, by size, then unit.
+    std::array<std::vector<std::pair<int, unsigned>>, 9> found;
+    for (int u = 0; u < 27; ++u) {
+        const UnitCells& unit = units[u];
+        // Every subset of the unit's open cells but the whole.
+        for (unsigned subset = 1; subset + 1 < (1u << unit.count); ++subset) {
+            const int size = bitCount(subset);
+            if (bitCount(unit.digits[subset]) == size + 1) found[size].emplace_back(u, subset);
+        }
+    }
+    std::vector<Als> sets;
+    for (int size = 1; size <= 5; ++size) {
+        begin[size] = static_cast<int>(sets.size());
+        for (const auto& [u, subset] : found[size]) {
+            const UnitCells& unit = units[u];
+            Als als;
+            als.unit = u;
+            als.size = size;
+            als.digits = unit.digits[subset];
+            for (int i = 0; i < unit.count; ++i)
+                if (subset >> i & 1) als.cells.add(unit.open[i]);
+            if (countedBefore(u, als.cells)) continue;
+            forDigits(als.digits, [&](int d) {
+                als.cells.forEach([&](int p) {
+                    if (grid.has(p, d)) als.places[d].add(p);
+                });
+                als.seen[d] = commonPeers(als.places[d]);
+            });
+            sets.push_back(als);
+        }
+    }
+    begin[9] = static_cast<int>(sets.size());
+    return sets;
+}
+
+// The digits that are restricted common to two sets without common cells.
+DigitSet restrictedCommons(const Als& a, const Als& b) {
+    DigitSet result = 0;
+    forDigits(a.digits & b.digits, [&](int d) {
+        if (subsetOf(b.places[d], a.seen[d])) result |= digitBit(d);
+    });
+    return result;
+}
+
+// The candidates of digit d that see every d of the given sets.
+CellSet seeingAll(const DigitCells& open, int d, std::initializer_list<const Als*> sets) {
+    CellSet cells = open[d];
+    for (const Als* als : sets) cells &= als->seen[d];
+    return cells;
+}
+
+ChainNode node(const Als& als, int digit, bool on) {
+    std::vector<int> positions;
+    als.cells.forEach([&](int p) { positions.push_back(p); });
+    return {positions, digit, on};
+}
+
+// A step of the sets given, its chains and the digits it is about; the
+// eliminations, by digit, as cells.
+Step alsStep(Technique technique, std::initializer_list<const Als*> sets,
+             const std::array<CellSet, 10>& eliminated, DigitSet digits,
+             std::vector<Chain> chains) {
+    Step step;
+    step.technique = technique;
+    for (const Als* als : sets) {
+        step.units.push_back(unitAt(als->unit));
+        forDigits(als->digits, [&](int d) {
+            als->places[d].forEach([&](int p) { step.pattern.push_back({p, d}); });
+        });
+    }
+    for (int d = 1; d <= 9; ++d)
+        eliminated[d].forEach([&](int p) { step.eliminations.push_back({p, d}); });
+    step.digits = digitsOf(digits);
+    step.chains = std::move(chains);
+    completeStep(step);
+    return step;
+}
+
+// The ALS-XZ step of two sets, if it eliminates anything.
+std::optional<Step> alsXzStep(const DigitCells& open, const Als& a, const Als& b) {
+    const DigitSet common = a.digits & b.digits;
+    if (bitCount(common) < 2) return std::nullopt;
+    const DigitSet rcc = restrictedCommons(a, b);
+    if (!rcc) return std::nullopt;
+    std::array<CellSet, 10> eliminated;
+    bool any = false;
+    const auto add = [&](int d, CellSet cells) {
+        eliminated[d] |= cells;
+        any = any || !cells.none();
+    };
+    // Three restricted commons cannot be: the two sets would hold more
+    // digits than they have cells.
+    if (singleBit(rcc)) {
+        forDigits(common & ~rcc, [&](int z) { add(z, seeingAll(open, z, {&a, &b})); });
+        if (!any) return std::nullopt;
+        const int x = std::countr_zero(static_cast<unsigned>(rcc));
+        std::vector<Chain> chains;
+        forDigits(common & ~rcc, [&](int z) {
+            if (!eliminated[z].none())
+                chains.push_back(
+                    {node(a, z, false), node(a, x, true), node(b, x, false), node(b, z, true)});
+        });
+        return alsStep(Technique::AlsXz, {&a, &b}, eliminated, common, std::move(chains));
+    }
+    forDigits(rcc, [&](int d) { add(d, seeingAll(open, d, {&a, &b})); });
+    for (const Als* als : {&a, &b})
+        forDigits(als->digits & ~rcc, [&](int d) { add(d, seeingAll(open, d, {als})); });
+    if (!any) return std::nullopt;
+    const int x = std::countr_zero(static_cast<unsigned>(rcc));
+    const int y = std::countr_zero(static_cast<unsigned>(rcc & (rcc - 1)));
+    return alsStep(Technique::AlsXz, {&a, &b}, eliminated, rcc,
+                   {{node(a, x, false), node(a, y, true), node(b, y, false), node(b, x, true),
+                     node(a, x, false)}});
+}
+
+// The sets of a grid and the pairs of them with restricted commons, kept for
+// the last grid asked about: the ALS-XZ and the ALS-XY-Wing finders run one
+// after the other on the same grid.
+struct AlsIndex {
+    struct Partner {
+        int set;
+        DigitSet commons;
+    };
+    CandidateGrid grid;
+    std::vector<Als> sets;
+    // For each set, the sets without a common cell that share a restricted
+    // common with it, smallest first.
+    std::vector<std::vector<Partner>> partners;
+
+    explicit AlsIndex(const CandidateGrid& of) : grid(of) {
+        std::array<int, 10> begin{};
+        sets = almostLockedSets(grid, begin);
+        const int count = static_cast<int>(sets.size());
+        partners.resize(count);
+        for (int i = 0; i < count; ++i)
+            for (int j = i + 1; j < count; ++j) {
+                if (!(sets[i].digits & sets[j].digits) || intersect(sets[i].cells, sets[j].cells))
+                    continue;
+                if (const DigitSet commons = restrictedCommons(sets[i], sets[j])) {
+                    partners[i].push_back({j, commons});
+                    partners[j].push_back({i, commons});
+                }
+            }
+    }
+};
+
+const AlsIndex& alsIndex(const CandidateGrid& grid) {
+    thread_local std::optional<AlsIndex> index;
+    if (!index || !(index->grid == grid)) index.emplace(grid);
+    return *index;
+}
+
+// The ALS-XY-Wings with at most this many cells in their three sets: larger
+// ones cost much to find and are hard to follow.
+constexpr int largest_wing = 12;
+
+}  // namespace
+
+bool alsXz(const CandidateGrid& grid, const StepSink& sink) {
+    const AlsIndex& index = alsIndex(grid);
+    const std::vector<Als>& sets = index.sets;
+    const DigitCells open(grid);
+    // Pairs with the fewest cells first.
+    std::vector<std::pair<int, int>> pairs;
+    for (int i = 0; i < static_cast<int>(sets.size()); ++i)
+        for (const AlsIndex::Partner& partner : index.partners[i])
+            if (partner.set > i) pairs.emplace_back(i, partner.set);
+    std::stable_sort(pairs.begin(), pairs.end(), [&](const auto& l, const auto& r) {
+        return sets[l.first].size + sets[l.second].size < sets[r.first].size + sets[r.second].size;
+    });
+    for (const auto& [i, j] : pairs)
+        if (auto step = alsXzStep(open, sets[i], sets[j]))
+            if (sink(std::move(*step))) return true;
+    return false;
+}
+
+bool alsXyWing(const CandidateGrid& grid, const StepSink& sink) {
+    const AlsIndex& index = alsIndex(grid);
+    const std::vector<Als>& sets = index.sets;
+    const DigitCells open(grid);
+    struct Wing {
+        int size, c, a, b, x, y;
+    };
+    std::vector<Wing> wings;
+    for (int c = 0; c < static_cast<int>(sets.size()); ++c) {
+        const auto& list = index.partners[c];
+        const int room = largest_wing - sets[c].size;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const Als& a = sets[list[i].set];
+            if (2 * a.size >= room) break;
+            for (std::size_t j = i + 1; j < list.size(); ++j) {
+                const Als& b = sets[list[j].set];
+                if (a.size + b.size > room) break;
+                const DigitSet shared = a.digits & b.digits;
+                if (bitCount(shared) < 2 || intersect(a.cells, b.cells)) continue;
+                forDigits(list[i].commons, [&](int x) {
+                    forDigits(list[j].commons & ~digitBit(x), [&](int y) {
+                        bool any = false;
+                        forDigits(shared & ~(digitBit(x) | digitBit(y)), [&](int z) {
+                            any = any || !seeingAll(open, z, {&a, &b}).none();
+                        });
+                        if (any)
+                            wings.push_back({a.size + b.size + sets[c].size, c, list[i].set,
+                                             list[j].set, x, y});
+                    });
+                });
+            }
+        }
+    }
+    std::stable_sort(wings.begin(), wings.end(),
+                     [](const Wing& l, const Wing& r) { return l.size < r.size; });
+    for (const Wing& wing : wings) {
+        const Als &a = sets[wing.a], &b = sets[wing.b], &c = sets[wing.c];
+        const DigitSet xy = digitBit(wing.x) | digitBit(wing.y);
+        std::array<CellSet, 10> eliminated;
+        std::vector<Chain> chains;
+        forDigits(a.digits & b.digits & ~xy, [&](int z) {
+            eliminated[z] = seeingAll(open, z, {&a, &b});
+            if (!eliminated[z].none())
+                chains.push_back({node(a, z, false), node(a, wing.x, true), node(c, wing.x, false),
+                                  node(c, wing.y, true), node(b, wing.y, false), node(b, z, true)});
+        });
+        if (sink(alsStep(Technique::AlsXyWing, {&a, &b, &c}, eliminated, (a.digits & b.digits) | xy,
+                         std::move(chains))))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace solver::techniques
