@@ -53,6 +53,9 @@ constexpr std::array rungs{
     Rung{Level::SehrSchwer, t::alsXyWing},
     Rung{Level::SehrSchwer, t::niceLoop},
     Rung{Level::SehrSchwer, t::groupedNiceLoop},
+    Rung{Level::Extrem, t::cellForcingChain},
+    Rung{Level::Extrem, t::unitForcingChain},
+    Rung{Level::Extrem, t::forcingNet},
 };
 
 }  // namespace

@@ -138,4 +138,15 @@ bool sueDeCoq(const CandidateGrid& grid, const StepSink& sink);
 bool alsXz(const CandidateGrid& grid, const StepSink& sink);
 bool alsXyWing(const CandidateGrid& grid, const StepSink& sink);
 
+// --- extrem ---
+
+// Every candidate of one cell, or every place of a digit in one unit, leads
+// by chains of single implications to the same fact; steps that rest on the
+// fewest facts first.
+bool cellForcingChain(const CandidateGrid& grid, const StepSink& sink);
+bool unitForcingChain(const CandidateGrid& grid, const StepSink& sink);
+// The same with every single (nets), and premises that lead to a
+// contradiction.
+bool forcingNet(const CandidateGrid& grid, const StepSink& sink);
+
 }  // namespace solver::techniques

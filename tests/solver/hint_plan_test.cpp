@@ -88,7 +88,7 @@ TEST(RatingTest, NamesTheTechniquesBeyondSinglesInLadderOrder) {
 
 TEST(RatingTest, APuzzleTheLadderCannotFinishIsExtrem) {
     const Rating rating = rate(puzzle(
-        "4...3.......6..8..........1....5..9..8....6...7.2........1.27..5.3....4.9........"));
+        "7.8...3.....2.1...5.........4.....263...8.......1...9..9.6....4....7.5..........."));
     EXPECT_FALSE(rating.solved);
     EXPECT_EQ(rating.level, Level::Extrem);
 }
