@@ -15,6 +15,7 @@
 // digit without a place in a unit) is impossible and drops out; a premise
 // that leads to a contradiction alone is false.
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -250,6 +251,35 @@ struct Outcome {
     bool contradiction = false;
 };
 
+// What every candidate of a grid leads to as a premise. Kept for the last
+// grid asked about, once for chains and once for nets: the two forcing chain
+// finders follow the same premises, and the hint asks a finder about the
+// same grid more than once.
+const std::array<Outcome, candidate_count>& outcomesOf(const CandidateGrid& grid, bool nets,
+                                                       Propagation& propagation) {
+    struct Cache {
+        CandidateGrid grid;
+        std::array<Outcome, candidate_count> outcomes;
+    };
+    thread_local std::array<std::unique_ptr<Cache>, 2> caches;
+    std::unique_ptr<Cache>& cache = caches[nets];
+    if (cache && cache->grid == grid) return cache->outcomes;
+    if (!cache) cache = std::make_unique<Cache>();
+    cache->grid = grid;
+    for (int p = 0; p < 81; ++p)
+        for (int d = 1; d <= 9; ++d) {
+            Outcome& outcome = cache->outcomes[candidateIndex(p, d)];
+            if (!grid.has(p, d)) {
+                outcome = {};
+                continue;
+            }
+            propagation.assume(candidateIndex(p, d));
+            outcome = {propagation.trueSet(), propagation.falseSet(),
+                       propagation.contradiction().has_value()};
+        }
+    return cache->outcomes;
+}
+
 struct Found {
     int cost;
     int order;
@@ -259,16 +289,14 @@ struct Found {
 class ForcingSearch {
   public:
     ForcingSearch(const CandidateGrid& grid, bool nets, Technique technique)
-        : grid_(grid), nets_(nets), technique_(technique), propagation_(grid, nets) {
+        : grid_(grid),
+          nets_(nets),
+          technique_(technique),
+          propagation_(grid, nets),
+          outcomes_(outcomesOf(grid, nets, propagation_)) {
         for (int p = 0; p < 81; ++p)
             for (int d = 1; d <= 9; ++d)
-                if (grid.has(p, d)) {
-                    present_.set(candidateIndex(p, d));
-                    propagation_.assume(candidateIndex(p, d));
-                    outcomes_[candidateIndex(p, d)] = {propagation_.trueSet(),
-                                                       propagation_.falseSet(),
-                                                       propagation_.contradiction().has_value()};
-                }
+                if (grid.has(p, d)) present_.set(candidateIndex(p, d));
     }
 
     // Contradictions: every premise that cannot be true.
@@ -307,7 +335,10 @@ class ForcingSearch {
     }
 
     bool emit(const StepSink& sink) {
+        // Placements first, then the steps that rest on the fewest facts.
         std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
+            if (a.step.placements.empty() != b.step.placements.empty())
+                return b.step.placements.empty();
             return a.cost != b.cost ? a.cost < b.cost : a.order < b.order;
         });
         std::vector<Found> found = std::move(found_);
@@ -323,7 +354,7 @@ class ForcingSearch {
     const Technique technique_;
     Propagation propagation_;
     CandidateSet present_;
-    std::array<Outcome, candidate_count> outcomes_{};
+    const std::array<Outcome, candidate_count>& outcomes_;
     std::vector<Found> found_;
 
     Step baseStep(const std::vector<int>& premises, int unit) const {
@@ -372,9 +403,11 @@ class ForcingSearch {
             }
             return cost;
         };
+        // A placement if there is one: it helps more than any elimination.
         std::vector<FactSet> facts;
         for (const CandidateSet* set : {&*on, &*off})
             set->forEach([&](int c) {
+                if (set == &*off && best >= 0 && on->test(best)) return;
                 const int cost = costOf(c, facts);
                 if (best < 0 || cost < bestCost) {
                     best = c;
