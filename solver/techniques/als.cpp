@@ -34,6 +34,7 @@ struct Als {
     DigitSet digits = 0;
     std::array<CellSet, 10> places;  // the set's cells with each digit
     std::array<CellSet, 10> seen;    // the cells that see each of those
+    CellSet reach;                   // the cells that see all places of some digit
 };
 
 // Calls f(d) for every digit of a set.
@@ -79,7 +80,7 @@ std::vector<Als> almostLockedSets(const CandidateGrid& grid, std::array<int, 10>
         }
     }
     std::vector<Als> sets;
-    for (int size = 1; size <= 5; ++size) {
+    for (int size = 1; size <= 8; ++size) {
         begin[size] = static_cast<int>(sets.size());
         for (const auto& [u, subset] : found[size]) {
             const UnitCells& unit = units[u];
@@ -95,21 +96,13 @@ std::vector<Als> almostLockedSets(const CandidateGrid& grid, std::array<int, 10>
                     if (grid.has(p, d)) als.places[d].add(p);
                 });
                 als.seen[d] = commonPeers(als.places[d]);
+                als.reach |= als.seen[d];
             });
             sets.push_back(als);
         }
     }
     begin[9] = static_cast<int>(sets.size());
     return sets;
-}
-
-// The digits that are restricted common to two sets without common cells.
-DigitSet restrictedCommons(const Als& a, const Als& b) {
-    DigitSet result = 0;
-    forDigits(a.digits & b.digits, [&](int d) {
-        if (subsetOf(b.places[d], a.seen[d])) result |= digitBit(d);
-    });
-    return result;
 }
 
 // The candidates of digit d that see every d of the given sets.
@@ -147,11 +140,9 @@ Step alsStep(Technique technique, std::initializer_list<const Als*> sets,
 }
 
 // The ALS-XZ step of two sets, if it eliminates anything.
-std::optional<Step> alsXzStep(const DigitCells& open, const Als& a, const Als& b) {
+std::optional<Step> alsXzStep(const DigitCells& open, const Als& a, const Als& b, DigitSet rcc) {
     const DigitSet common = a.digits & b.digits;
     if (bitCount(common) < 2) return std::nullopt;
-    const DigitSet rcc = restrictedCommons(a, b);
-    if (!rcc) return std::nullopt;
     std::array<CellSet, 10> eliminated;
     bool any = false;
     const auto add = [&](int d, CellSet cells) {
@@ -202,15 +193,47 @@ struct AlsIndex {
         sets = almostLockedSets(grid, begin);
         const int count = static_cast<int>(sets.size());
         partners.resize(count);
-        for (int i = 0; i < count; ++i)
-            for (int j = i + 1; j < count; ++j) {
-                if (!(sets[i].digits & sets[j].digits) || intersect(sets[i].cells, sets[j].cells))
-                    continue;
-                if (const DigitSet commons = restrictedCommons(sets[i], sets[j])) {
-                    partners[i].push_back({j, commons});
-                    partners[j].push_back({i, commons});
-                }
+        // A restricted common x of A and B has every place of x in B among
+        // the cells that see every x of A. The sets by digit and first place
+        // of the digit, so that each set meets only the sets that may share
+        // a restricted common with it: those of (x, cell) are
+        // byPlace[offset[k]] up to byPlace[offset[k + 1]], k = x * 81 + cell,
+        // in the order of the sets.
+        std::vector<int> offset(10 * 81 + 1, 0);
+        const auto key = [&](int j, int x) { return x * 81 + sets[j].places[x].first(); };
+        for (int j = 0; j < count; ++j)
+            forDigits(sets[j].digits, [&](int x) { ++offset[key(j, x) + 1]; });
+        for (std::size_t k = 1; k < offset.size(); ++k) offset[k] += offset[k - 1];
+        std::vector<int> byPlace(static_cast<std::size_t>(offset.back()));
+        std::vector<int> fill(offset.begin(), offset.end() - 1);
+        for (int j = 0; j < count; ++j)
+            forDigits(sets[j].digits, [&](int x) { byPlace[fill[key(j, x)]++] = j; });
+        std::vector<DigitSet> commons(count, 0);
+        std::vector<int> touched;
+        for (int i = 0; i < count; ++i) {
+            const Als& a = sets[i];
+            forDigits(a.digits, [&](int x) {
+                a.seen[x].forEach([&](int cell) {
+                    const auto begin = byPlace.begin() + offset[x * 81 + cell];
+                    const auto end = byPlace.begin() + offset[x * 81 + cell + 1];
+                    for (auto j = std::upper_bound(begin, end, i); j != end; ++j) {
+                        if (!subsetOf(sets[*j].places[x], a.seen[x]) ||
+                            intersect(a.cells, sets[*j].cells))
+                            continue;
+                        if (!commons[*j]) touched.push_back(*j);
+                        commons[*j] |= digitBit(x);
+                    }
+                });
+            });
+            std::sort(touched.begin(), touched.end());
+            for (int j : touched) {
+                partners[i].push_back({j, commons[j]});
+                partners[j].push_back({i, commons[j]});
+                commons[j] = 0;
             }
+            touched.clear();
+        }
+        // Each list is in the order of the sets, smallest first.
     }
 };
 
@@ -231,15 +254,19 @@ bool alsXz(const CandidateGrid& grid, const StepSink& sink) {
     const std::vector<Als>& sets = index.sets;
     const DigitCells open(grid);
     // Pairs with the fewest cells first.
-    std::vector<std::pair<int, int>> pairs;
+    struct Pair {
+        int a, b;
+        DigitSet commons;
+    };
+    std::vector<Pair> pairs;
     for (int i = 0; i < static_cast<int>(sets.size()); ++i)
         for (const AlsIndex::Partner& partner : index.partners[i])
-            if (partner.set > i) pairs.emplace_back(i, partner.set);
-    std::stable_sort(pairs.begin(), pairs.end(), [&](const auto& l, const auto& r) {
-        return sets[l.first].size + sets[l.second].size < sets[r.first].size + sets[r.second].size;
+            if (partner.set > i) pairs.push_back({i, partner.set, partner.commons});
+    std::stable_sort(pairs.begin(), pairs.end(), [&](const Pair& l, const Pair& r) {
+        return sets[l.a].size + sets[l.b].size < sets[r.a].size + sets[r.b].size;
     });
-    for (const auto& [i, j] : pairs)
-        if (auto step = alsXzStep(open, sets[i], sets[j]))
+    for (const Pair& pair : pairs)
+        if (auto step = alsXzStep(open, sets[pair.a], sets[pair.b], pair.commons))
             if (sink(std::move(*step))) return true;
     return false;
 }
@@ -263,13 +290,15 @@ bool alsXyWing(const CandidateGrid& grid, const StepSink& sink) {
                 if (a.size + b.size > room) break;
                 const DigitSet shared = a.digits & b.digits;
                 if (bitCount(shared) < 2 || intersect(a.cells, b.cells)) continue;
+                // The digits z that some candidate outside sees in both sets.
+                DigitSet targets = 0;
+                forDigits(shared, [&](int z) {
+                    if (!seeingAll(open, z, {&a, &b}).none()) targets |= digitBit(z);
+                });
+                if (!targets) continue;
                 forDigits(list[i].commons, [&](int x) {
                     forDigits(list[j].commons & ~digitBit(x), [&](int y) {
-                        bool any = false;
-                        forDigits(shared & ~(digitBit(x) | digitBit(y)), [&](int z) {
-                            any = any || !seeingAll(open, z, {&a, &b}).none();
-                        });
-                        if (any)
+                        if (targets & ~(digitBit(x) | digitBit(y)))
                             wings.push_back({a.size + b.size + sets[c].size, c, list[i].set,
                                              list[j].set, x, y});
                     });
