@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <map>
 
+#include "solver/explanation_chains.h"
+
 namespace solver {
 
 using namespace wording;
@@ -642,6 +644,7 @@ std::string explain(const Step& step) {
         case Technique::Bug1:
             return bug1(step);
         default:
+            if (std::optional<std::string> text = explainChainStep(step)) return *text;
             return generic(step);
     }
 }

@@ -106,4 +106,60 @@ TEST(ExplanationTest, DifficultyNamesTheTechniquesBeyondSingles) {
               "dahin nötig: Nacktes Paar und X-Wing.");
 }
 
+ChainNode node(int row, int column, int digit, bool on) {
+    return {{positionAt(row, column)}, digit, on};
+}
+
+TEST(ExplanationTest, ChainsAreWrittenCompactlyAndNameTheirEnds) {
+    Step step;
+    step.technique = Technique::NiceLoop;
+    step.chains = {{node(4, 2, 4, false), node(5, 2, 4, true), node(5, 2, 1, false),
+                    node(5, 4, 1, true), node(5, 4, 9, false), node(4, 4, 9, true)}};
+    step.eliminations = {{positionAt(4, 2), 9}};
+    const std::string text = explain(step);
+    EXPECT_EQ(text.substr(0, text.find(". (") + 1),
+              "Alternierende Kette: (4) Z4S2 = Z5S2 − (1) Z5S2 = Z5S4 − (9) Z5S4 = Z4S4.");
+    EXPECT_NE(text.find("Ist die 4 in Zeile 4, Spalte 2 falsch, ist die 9 in Zeile 4, Spalte 4 "
+                        "wahr: eine der beiden ist wahr. Daher entfällt die 9 in Zeile 4, "
+                        "Spalte 2."),
+              std::string::npos);
+    // A group in a row, and a chain that returns to its start: a loop.
+    step.technique = Technique::GroupedNiceLoop;
+    step.chains = {{node(1, 4, 8, false),
+                    {{positionAt(1, 7), positionAt(1, 8), positionAt(1, 9)}, 8, true},
+                    {{positionAt(3, 7), positionAt(3, 9)}, 8, false},
+                    node(3, 5, 8, true),
+                    node(1, 4, 8, false)}};
+    EXPECT_NE(explain(step).find("(8) Z1S4 = Z1S789 − Z3S79 = Z3S5 − Z1S4. "), std::string::npos);
+    EXPECT_NE(explain(step).find("Die Kette schließt sich zum Ring"), std::string::npos);
+}
+
+TEST(ExplanationTest, ForcingChainsSpellOutEveryBranch) {
+    Step step;
+    step.technique = Technique::UnitForcingChain;
+    step.units = {{UnitKind::Row, 4}};
+    step.pattern = {{positionAt(4, 2), 7}, {positionAt(4, 7), 7}};
+    step.chains = {{node(4, 2, 7, true), node(1, 2, 7, false), node(1, 8, 7, true)},
+                   {node(4, 7, 7, true), node(1, 7, 7, false), node(1, 8, 7, true)}};
+    step.placements = {{positionAt(1, 8), 7}};
+    EXPECT_EQ(explain(step),
+              "Einheiten-Forcing-Chain: In Zeile 4 kann die 7 nur in Spalten 2 und 7 stehen. "
+              "Steht sie in Zeile 4, Spalte 2: Z4S2=7 ⇒ Z1S2≠7 ⇒ Z1S8=7. Steht sie in Zeile 4, "
+              "Spalte 7: Z4S7=7 ⇒ Z1S7≠7 ⇒ Z1S8=7. In jedem möglichen Fall gilt dasselbe. "
+              "Damit gehört die 7 in Zeile 1, Spalte 8.");
+    // A single premise that ends in a digit without a place.
+    step.technique = Technique::ForcingNet;
+    step.units.clear();
+    step.pattern = {{positionAt(8, 5), 4}};
+    const auto& column2 = unitCells(UnitKind::Column, 2);
+    step.chains = {
+        {node(8, 5, 4, true), node(8, 5, 1, false), {{column2.begin(), column2.end()}, 1, false}}};
+    step.placements.clear();
+    step.eliminations = {{positionAt(8, 5), 4}};
+    EXPECT_EQ(explain(step),
+              "Forcing-Netz: Wäre Zeile 8, Spalte 5 die 4, folgte Z8S5=4, daraus nacheinander "
+              "Z8S5≠1, keine 1 in Spalte 2: ein Widerspruch. Also ist sie es nicht. Daher "
+              "entfällt die 4 in Zeile 8, Spalte 5.");
+}
+
 }  // namespace
