@@ -53,6 +53,11 @@ LinkGraph::LinkGraph(const CandidateGrid& grid, Options options) : grid_(grid) {
             }
     }
     if (options.groups) addGroups();
+    addStrongLinks(options);
+    // A node without a strong link is never true in a chain, and a chain
+    // that makes it false ends there: the search leaves it out.
+    for (int node = 0; node < nodeCount(); ++node)
+        if (strongCount_[node] == 0) nodes_.reset(node);
 
     const int count = nodeCount();
     weak_.resize(count);
@@ -67,12 +72,12 @@ LinkGraph::LinkGraph(const CandidateGrid& grid, Options options) : grid_(grid) {
     });
     for (int g = 0; g < static_cast<int>(groups_.size()); ++g) {
         const int node = candidate_count + g;
+        if (!nodes_.test(node)) continue;
         weak_[node] = groups_[g].conflicts & nodes_;
         // Conflicts are mutual: a candidate or group that a group excludes
         // excludes the group.
         weak_[node].forEach([&](int other) { weak_[other].set(node); });
     }
-    addStrongLinks(options);
 }
 
 int LinkGraph::digit(int node) const {
