@@ -32,13 +32,17 @@ puzzle::GameState gameState(const frm_sudoku_main& m) {
 
 }  // namespace
 
+std::string frm_sudoku_main::puzzleBytes() const {
+    return puzzle::line(gameState(*this));
+}
+
 void frm_sudoku_main::cmd_save_Click() {
     const std::string input = application().inputBox(
         "Geben sie zum Speichern einen gültigen Dateinamen, z.B. sudoku1 ein!", "Hinweis!");
     // Cancel gives the empty text: nothing is saved, no file ".txt" appears.
     if (input.empty()) return;
     try {
-        puzzle::writeFile(input + ".txt", puzzle::line(gameState(*this)));
+        puzzle::writeFile(input + ".txt", puzzleBytes());
     } catch (const std::exception&) {
         application().messageBox(
             "Die Datei konnte nicht geschrieben werden! Das Spiel wurde nicht gespeichert.",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "board/board_state.h"
@@ -74,6 +75,8 @@ class frm_sudoku_main : public toolkit::Screen, public BoardState {
     // Damaged content of a puzzle file: says so while a file is being read,
     // then ends the program without the exit question.
     void endForDamagedFile();
+    // The game as a puzzle file records it: the bytes "Speichern" writes.
+    std::string puzzleBytes() const;
 
     // Commands of the screen.
     void cmd_neustart_Click();
