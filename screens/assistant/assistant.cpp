@@ -9,8 +9,12 @@ using solver::Difficulty;
 
 Assistant::Assistant(Program& program)
     : program_(program),
+      marks_(program.app),
+      redo_(program),
+      restartUndo_(program, redo_),
+      wrongEntries_(program, marks_, redo_),
       puzzleInput_(program),
-      checks_(program),
+      checks_(program, wrongEntries_),
       hints_(program),
       pdfExport_(program),
       commands_(commandList()) {
@@ -36,13 +40,40 @@ std::vector<Command> Assistant::commandList() {
         };
     };
     const auto run = [](auto action) { return [action](const CommandTarget&) { action(); }; };
+    const auto when = [](auto condition) {
+        return [condition](const CommandTarget&) { return condition(); };
+    };
+    const auto ownEntry = [this, main](const CommandTarget& target) {
+        const std::optional<int> p = boardPosition(*main, target.element);
+        return p && wrongEntries_.canRemoveEntry(*p);
+    };
     std::vector<Command> list{
+        {"Diese Eingabe entfernen",
+         main,
+         {},
+         MenuPlace::BoardCell,
+         "",
+         false,
+         ownEntry,
+         [this, main](const CommandTarget& target) {
+             wrongEntries_.removeEntry(*boardPosition(*main, target.element));
+         }},
+        // Wherever the focus stands on the main screen.
+        {"Wiederholen", main, chords({"Ctrl+Y", "Ctrl+Shift+Z"}), MenuPlace::BoardCell, "", false,
+         when([this] { return redo_.available(); }), run([this] { redo_.redo(); })},
+        // Right after a restart Ctrl+Z takes the restart back; otherwise it
+        // is "1 Schritt zurück", while that button is enabled.
+        {"Neu starten rückgängig", main, chords({"Ctrl+Z"}), MenuPlace::BoardCell, "", false,
+         when([this] { return restartUndo_.available(); }), run([this] { restartUndo_.undo(); })},
+        {"", main, chords({"Ctrl+Z"}), MenuPlace::None, "", false,
+         when([main] { return main->cmd_back.enabled(); }),
+         run([main] { main->cmd_back_Click(); })},
         {"", main, chords({"Left"}), MenuPlace::None, "", false, onBoardCell, move(0, -1)},
         {"", main, chords({"Right"}), MenuPlace::None, "", false, onBoardCell, move(0, 1)},
         {"", main, chords({"Up"}), MenuPlace::None, "", false, onBoardCell, move(-1, 0)},
         {"", main, chords({"Down"}), MenuPlace::None, "", false, onBoardCell, move(1, 0)},
         {"Sudoku einfügen", main, chords({"Ctrl+V", "Shift+Insert"}), MenuPlace::BoardCell, "",
-         false, onBoardCell, run([this] { puzzleInput_.paste(); })},
+         true, onBoardCell, run([this] { puzzleInput_.paste(); })},
     };
     for (Difficulty d :
          {Difficulty::Simple, Difficulty::Easy, Difficulty::Intermediate, Difficulty::Expert})
@@ -66,6 +97,14 @@ std::vector<Command> Assistant::commandList() {
                      run([this] { checks_.checkSolvable(); })},
                     {"Eingaben prüfen", main, chords({"Ctrl+E"}), MenuPlace::BoardCell, "", false,
                      onBoardCell, run([this] { checks_.checkEntries(); })},
+                    {"Falsche Eingaben entfernen",
+                     main,
+                     {},
+                     MenuPlace::BoardCell,
+                     "",
+                     false,
+                     when([this] { return wrongEntries_.canRemoveWrong(); }),
+                     run([this] { wrongEntries_.removeWrong(); })},
                     {"Hinweis", main, chords({"Ctrl+H"}), MenuPlace::BoardCell, "", false,
                      onBoardCell, run([this] { hints_.show(); })},
                     // Whichever element of the print screen has the focus.

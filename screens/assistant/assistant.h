@@ -3,20 +3,24 @@
 
 #include <vector>
 
+#include "screens/assistant/board_marks.h"
 #include "screens/assistant/checks.h"
 #include "screens/assistant/command_table.h"
 #include "screens/assistant/hints.h"
 #include "screens/assistant/pdf_export.h"
 #include "screens/assistant/puzzle_input.h"
+#include "screens/assistant/redo.h"
+#include "screens/assistant/restart_undo.h"
+#include "screens/assistant/wrong_entries.h"
 
 class Program;
 
 // What the program offers beyond its buttons, reached only through keys
 // that type no character and through right-click menus: arrow keys and a
 // menu on the board cells (paste a puzzle, generate one, check it, check
-// the own entries, a hint), and the print page as a PDF file on the print
-// screen. Each command is listed once, in the command table; the concerns
-// that carry them out live in files of their own.
+// the own entries and take wrong ones out, a hint, undo and redo, a restart
+// taken back), and the print page as a PDF file on the print screen. Each command is listed once,
+// in the command table; the concerns that carry them out live in files of their own.
 class Assistant {
   public:
     explicit Assistant(Program& program);
@@ -30,6 +34,10 @@ class Assistant {
     void moveFocus(int position, int rowStep, int columnStep);
 
     Program& program_;
+    BoardMarks marks_;
+    Redo redo_;
+    RestartUndo restartUndo_;
+    WrongEntries wrongEntries_;
     PuzzleInput puzzleInput_;
     Checks checks_;
     Hints hints_;

@@ -3,6 +3,7 @@
 
 #include "screens/assistant/board_snapshot.h"
 #include "screens/assistant/difficulty_names.h"
+#include "screens/assistant/wrong_entries.h"
 #include "screens/program.h"
 
 namespace {
@@ -64,26 +65,25 @@ void Checks::checkEntries() {
         text = own == 1 ? "Die eigene Eingabe ist richtig."
                         : "Alle " + number(own) + " eigenen Eingaben sind richtig.";
     } else {
-        int first = 0, position = -1;
-        for (int m = 1; m <= static_cast<int>(board.moves.size()) && first == 0; ++m) {
-            const std::optional<int> p = board.moves[m - 1];
-            if (p && wrong(*p)) {
-                first = m;
-                position = *p;
-            }
-        }
+        const WrongEntries::Found found = wrongEntries_.find(board, analysis.solution);
+        wrongEntries_.show(found);
         text = "Falsche Eingaben: " + number(wrongCount) + ".";
-        if (first == 0) {
+        if (found.firstMove == 0) {
             // The move record names none of them (a file whose move count
             // was changed): the first in reading order.
-            for (int p = 0; p < 81 && position < 0; ++p)
-                if (wrong(p)) position = p;
-            text += " Die erste steht in " + cellName(position) + ".";
+            text += " Die erste steht in " + cellName(found.positions.front()) + ".";
         } else {
-            const int steps = static_cast<int>(board.moves.size()) - first + 1;
-            text += " Die erste ist Zug " + number(first) + " in " + cellName(position) +
-                    "; nach " + number(steps) + (steps == 1 ? " Schritt" : " Schritten") +
-                    " zurück ist sie beseitigt.";
+            const int steps = static_cast<int>(board.moves.size()) - found.firstMove + 1;
+            text += " Die erste ist Ihre " + number(found.ownNumber) + ". eigene Eingabe in " +
+                    cellName(*board.moves[found.firstMove - 1]) + "; nach " + number(steps) +
+                    (steps == 1 ? " Schritt" : " Schritten") + " zurück ist sie beseitigt.";
+        }
+        if (found.removable) {
+            if (program_.app.messageBox(text + " Falsche Eingaben entfernen?",
+                                        toolkit::yes_no + toolkit::question,
+                                        check_title) == toolkit::answer_yes)
+                wrongEntries_.removeWrong();
+            return;
         }
     }
     program_.app.messageBox(text, toolkit::information, check_title);

@@ -14,6 +14,7 @@ class Screen;
 enum Buttons : int {
     ok_only = 0,
     yes_no = 4,
+    question = 32,
     exclamation = 48,
     information = 64,
 };
