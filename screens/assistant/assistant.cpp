@@ -13,6 +13,8 @@ Assistant::Assistant(Program& program)
       redo_(program),
       restartUndo_(program, redo_),
       wrongEntries_(program, marks_, redo_),
+      digitMarking_(program, marks_),
+      finished_(program, marks_),
       puzzleInput_(program),
       checks_(program, wrongEntries_),
       hints_(program),
@@ -68,6 +70,8 @@ std::vector<Command> Assistant::commandList() {
         {"", main, chords({"Ctrl+Z"}), MenuPlace::None, "", false,
          when([main] { return main->cmd_back.enabled(); }),
          run([main] { main->cmd_back_Click(); })},
+        {"", main, chords({"Ctrl+0", "Escape"}), MenuPlace::None, "", false,
+         when([this] { return digitMarking_.on(); }), run([this] { digitMarking_.end(); })},
         {"", main, chords({"Left"}), MenuPlace::None, "", false, onBoardCell, move(0, -1)},
         {"", main, chords({"Right"}), MenuPlace::None, "", false, onBoardCell, move(0, 1)},
         {"", main, chords({"Up"}), MenuPlace::None, "", false, onBoardCell, move(-1, 0)},
@@ -75,6 +79,9 @@ std::vector<Command> Assistant::commandList() {
         {"Sudoku einfügen", main, chords({"Ctrl+V", "Shift+Insert"}), MenuPlace::BoardCell, "",
          true, onBoardCell, run([this] { puzzleInput_.paste(); })},
     };
+    for (int d = 1; d <= 9; ++d)
+        list.push_back({"", main, chords({"Ctrl+" + std::to_string(d)}), MenuPlace::None, "", false,
+                        nullptr, run([this, d] { digitMarking_.toggle(d); })});
     for (Difficulty d :
          {Difficulty::Simple, Difficulty::Easy, Difficulty::Intermediate, Difficulty::Expert})
         list.push_back({std::string(difficultyName(d)),

@@ -6,6 +6,8 @@
 #include "screens/assistant/board_marks.h"
 #include "screens/assistant/checks.h"
 #include "screens/assistant/command_table.h"
+#include "screens/assistant/digit_marking.h"
+#include "screens/assistant/finished.h"
 #include "screens/assistant/hints.h"
 #include "screens/assistant/pdf_export.h"
 #include "screens/assistant/puzzle_input.h"
@@ -19,8 +21,10 @@ class Program;
 // that type no character and through right-click menus: arrow keys and a
 // menu on the board cells (paste a puzzle, generate one, check it, check
 // the own entries and take wrong ones out, a hint, undo and redo, a restart
-// taken back), and the print page as a PDF file on the print screen. Each command is listed once,
-// in the command table; the concerns that carry them out live in files of their own.
+// taken back), a digit marked at a glance, a solved board shown, and the
+// print page as a PDF file on the print screen. Each command is listed
+// once, in the command table; the concerns that carry them out live in
+// files of their own.
 class Assistant {
   public:
     explicit Assistant(Program& program);
@@ -38,6 +42,8 @@ class Assistant {
     Redo redo_;
     RestartUndo restartUndo_;
     WrongEntries wrongEntries_;
+    DigitMarking digitMarking_;
+    Finished finished_;
     PuzzleInput puzzleInput_;
     Checks checks_;
     Hints hints_;
