@@ -56,8 +56,9 @@ TEST(ExplanationText, AlignsNothingWithBlanks) {
 
 TEST(ExplanationText, NamesEveryKeyAndMenuItem) {
     const std::string text = explanationText();
-    for (const char* key : {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E",
-                            "Strg+H", "Strg+S"})
+    for (const char* key :
+         {"Pfeiltasten", "Tabulatortaste", "Strg+V", "Umschalt+Einfg", "Strg+E", "Strg+H", "Strg+S",
+          "Strg+Z", "Strg+Y", "Strg+Umschalt+Z", "Strg+1", "Strg+9", "Strg+0", "Esc"})
         EXPECT_NE(text.find(key), std::string::npos) << key;
 
     HeadlessGame<> game;
