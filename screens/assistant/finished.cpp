@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/assistant/finished.h"
 
-#include <algorithm>
-
 #include "screens/assistant/board_marks.h"
 #include "screens/assistant/board_snapshot.h"
 #include "screens/program.h"
@@ -17,12 +15,13 @@ Finished::~Finished() {
 }
 
 void Finished::afterInput() {
-    const solver::Cells digits = snapshotOf(program_.main).digits;
-    const bool full = std::find(digits.begin(), digits.end(), 0) == digits.end();
+    const frm_sudoku_main& main = program_.main;
+    bool full = true;
+    for (int k = 1; k <= 81 && full; ++k) full = !main.txt_m(k).text().empty();
     // The digit entry lets no digit stand twice in a row, column or square,
     // so a full board is a solution of its givens; the test guards against
     // a board that came about otherwise.
-    if (full && !full_ && !solver::firstRepeat(digits)) {
+    if (full && !full_ && !solver::firstRepeat(snapshotOf(main).digits)) {
         BoardMarks::Marks marks;
         for (int k = 1; k <= 81; ++k)
             marks.emplace_back(&program_.main.txt_m(k),
