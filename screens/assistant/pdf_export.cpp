@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "files/puzzle_file.h"
 #include "screens/program.h"
 
 void PdfExport::save() {
@@ -12,7 +13,8 @@ void PdfExport::save() {
     if (!name) return;
     frm_sudoku_druck& druck = program_.druck;
     try {
-        druck.withPrintLayout([&] { platform.writePdf(druck, *name); });
+        // Under the same rules as a puzzle save: what that keeps, this keeps.
+        druck.withPrintLayout([&] { platform.writePdf(druck, *name, puzzle::writeFile); });
     } catch (const std::exception&) {
         program_.app.messageBox("Die PDF-Datei konnte nicht geschrieben werden!", toolkit::ok_only,
                                 "Achtung!");

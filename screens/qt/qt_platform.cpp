@@ -2,6 +2,7 @@
 #include "screens/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <exception>
@@ -176,28 +176,25 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path) {
+void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path,
+                          const FileWriter& write) {
     QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
     if (!window) throw std::logic_error("no window for " + screen.name());
     const QPageLayout layout =
         printTarget_ ? printTarget_()->pageLayout() : defaultPageLayout(background());
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("cannot create the PDF file: " + file.errorString().toStdString());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     bool drawn;
     {
-        QPdfWriter page(&file);
+        QPdfWriter page(&buffer);
         page.setTitle(shownCaption(screen.caption()));
         page.setCreator(QCoreApplication::applicationName());
         page.setPageLayout(layout);
         drawn = printPage(*window, page);
     }
-    if (!drawn) {
-        file.cancelWriting();
-        throw std::runtime_error("cannot draw the page into " + path);
-    }
-    if (!file.commit())
-        throw std::runtime_error("cannot write the PDF file: " + file.errorString().toStdString());
+    if (!drawn) throw std::runtime_error("cannot draw the page for " + path);
+    write(path, bytes.toStdString());
 }
 
 }  // namespace qtfront

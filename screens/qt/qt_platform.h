@@ -47,9 +47,9 @@ class QtPlatform : public toolkit::Platform {
                                             const std::string& proposed) override;
     // The page as printScreen renders it, in the page format of the default
     // printer (asked in the background with a short bound; A4 without an
-    // answer), written through a temporary file that replaces the target
-    // only once complete.
-    void writePdf(toolkit::Screen& screen, const std::string& path) override;
+    // answer), rendered in memory and handed to `write`.
+    void writePdf(toolkit::Screen& screen, const std::string& path,
+                  const FileWriter& write) override;
 
     bool ended() const { return ended_; }
 

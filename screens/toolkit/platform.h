@@ -60,9 +60,13 @@ class Platform {
         return std::nullopt;
     }
     // Writes the page that printScreen sends to the printer into a PDF file
-    // instead. Throws when it cannot; no partial file stays then.
-    virtual void writePdf(Screen& screen, const std::string& path) {
+    // instead: renders it and hands its bytes to `write`, the program's own
+    // file save with its rules for what may be replaced. Throws when it
+    // cannot; no partial file stays then.
+    using FileWriter = std::function<void(const std::string& path, const std::string& bytes)>;
+    virtual void writePdf(Screen& screen, const std::string& path, const FileWriter& write) {
         (void)screen;
+        (void)write;
         throw std::runtime_error("no PDF output on this platform: " + path);
     }
 };

@@ -79,7 +79,7 @@ std::optional<std::string> ScriptedPlatform::saveFileName(const std::string& tit
     return answer;
 }
 
-void ScriptedPlatform::writePdf(Screen& screen, const std::string& path) {
+void ScriptedPlatform::writePdf(Screen& screen, const std::string& path, const FileWriter&) {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path file = fs::absolute(path, error);

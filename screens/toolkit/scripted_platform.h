@@ -41,7 +41,7 @@ class ScriptedPlatform : public Platform {
     // Headless, there is no page to render: the file is not written, the
     // line "pdf S "NAME"" tells that it would have been. A name in a folder
     // that does not exist, or naming a folder, fails as a real write would.
-    void writePdf(Screen& screen, const std::string& path) override;
+    void writePdf(Screen& screen, const std::string& path, const FileWriter& write) override;
 
     bool ended() const { return ended_; }
 

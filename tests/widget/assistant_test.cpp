@@ -2,6 +2,9 @@
 // The board cells' menu and shortcuts, the busy cursor of background work,
 // and the print page written into a real PDF file.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
@@ -56,6 +59,46 @@ class AssistantTest : public ProgramTest {
                                 w->mapToGlobal(w->rect().center()));
         QApplication::sendEvent(w, &event);
         QVERIFY(seen);
+    }
+
+    void openPrintScreen() {
+        p->click(main().cmd_druck);
+        QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
+    }
+
+    // Ctrl+S on the print screen, the file dialog answered with the file; a
+    // user who is asked whether to replace it says yes.
+    void savePdfAs(const QString& file) {
+        p->window(druck())->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
+        p->click(druck().txt_eing(0));
+        QTimer::singleShot(0, [file] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        p->key(Qt::Key_S, Qt::ControlModifier);
+    }
+
+    void refusedSave(const QString& file) {
+        DialogAnswerer dialogs;
+        dialogs.button("OK");
+        savePdfAs(file);
+        QCOMPARE(dialogs.seen().size(), std::size_t(1));
+        QCOMPARE(dialogs.seen()[0].text, QString("Die PDF-Datei konnte nicht geschrieben werden!"));
+        checkPrintScreenRestored();
+    }
+
+    static void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    static QByteArray readFile(const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
   private slots:
@@ -203,12 +246,56 @@ class AssistantTest : public ProgramTest {
         const QString text = QString::fromUtf8(reader.readAllStandardOutput());
         QVERIFY2(text.contains("Wochenrätsel"), qPrintable(text));
         QVERIFY2(text.contains("5"), qPrintable(text));
+    }
 
-        // A folder that does not exist: failure, and no file left behind.
-        const std::string missing = dir.filePath("fehlt/seite.pdf").toStdString();
-        QVERIFY_THROWS_EXCEPTION(std::exception, p->platform.writePdf(druck(), missing));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"seite.pdf"});
+    // The PDF save replaces only what a puzzle save would: no write-protected
+    // file (also for root), no link loop, no named pipe, nothing in a folder
+    // that does not exist; each refusal with the message, the target as it
+    // was and no file left behind. A link is followed, and stays.
+    void thePdfSaveKeepsWhatThePuzzleSaveKeeps() {
+        openPrintScreen();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString protectedFile = dir.filePath("geschuetzt.pdf");
+        writeFile(protectedFile, "alt");
+        QVERIFY(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadGroup));
+        QVERIFY(QFile::link("kreis2.pdf", dir.filePath("kreis1.pdf")));
+        QVERIFY(QFile::link("kreis1.pdf", dir.filePath("kreis2.pdf")));
+        const QString pipe = dir.filePath("rohr.pdf");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+        for (const QString& target :
+             {protectedFile, dir.filePath("kreis1.pdf"), pipe, dir.filePath("fehlt/seite.pdf")})
+            refusedSave(target);
+        QCOMPARE(readFile(protectedFile), QByteArray("alt"));
+        QCOMPARE(QFileInfo(dir.filePath("kreis1.pdf")).symLinkTarget(), dir.filePath("kreis2.pdf"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+                 (QStringList{"geschuetzt.pdf", "kreis1.pdf", "kreis2.pdf", "rohr.pdf"}));
+
+        writeFile(dir.filePath("ziel.pdf"), "alt");
+        QVERIFY(QFile::link("ziel.pdf", dir.filePath("verweis.pdf")));
+        DialogAnswerer dialogs;
+        savePdfAs(dir.filePath("verweis.pdf"));
+        QCOMPARE(dialogs.seen().size(), std::size_t(0));
+        QVERIFY(QFileInfo(dir.filePath("verweis.pdf")).isSymLink());
+        QVERIFY(readFile(dir.filePath("ziel.pdf")).startsWith("%PDF"));
+    }
+
+    void thePdfSaveKeepsAnotherUsersFile() {
+        if (::geteuid() != 0)
+            QSKIP(
+                "only root can give a file to another user here; the rule itself is tested "
+                "by PuzzleFileReplace.OnlyAUsersOwnFileThatItsOwnerMayWriteIsReplaced");
+        openPrintScreen();
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString file = dir.filePath("fremd.pdf");
+        writeFile(file, "fremd");
+        QCOMPARE(::chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+        QVERIFY(QFile::link("fremd.pdf", dir.filePath("verweis.pdf")));
+        refusedSave(file);
+        refusedSave(dir.filePath("verweis.pdf"));
+        QCOMPARE(readFile(file), QByteArray("fremd"));
+        QCOMPARE(QFileInfo(file).ownerId(), 65534u);
     }
 };
 

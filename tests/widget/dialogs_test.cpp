@@ -150,7 +150,10 @@ class DialogsTest : public ProgramTest {
         QTemporaryDir folder;
         QVERIFY_THROWS_EXCEPTION(
             std::logic_error,
-            p->platform.writePdf(start(), folder.filePath("page.pdf").toStdString()));
+            p->platform.writePdf(start(), folder.filePath("page.pdf").toStdString(),
+                                 [](const std::string&, const std::string&) {
+                                     QFAIL("a page without a window was written");
+                                 }));
     }
 
     void theClosingQuestionWithNoKeepsTheWindow() {
