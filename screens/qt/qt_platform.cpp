@@ -139,10 +139,58 @@ std::optional<std::string> QtPlatform::clipboardText() {
     return content->text().toStdString();
 }
 
+namespace {
+
+// Swallows the user's input for its lifetime: keys, mouse, wheel, touch,
+// drag and drop, context menus and a window's close button. Everything else
+// (painting, timers, the window system's other events) goes on.
+class InputDiscarder : public QObject {
+  public:
+    InputDiscarder() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDiscarder() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::InputMethod:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::TouchCancel:
+            case QEvent::TabletPress:
+            case QEvent::TabletMove:
+            case QEvent::TabletRelease:
+            case QEvent::NativeGesture:
+            case QEvent::Gesture:
+            case QEvent::ContextMenu:
+            case QEvent::DragEnter:
+            case QEvent::DragMove:
+            case QEvent::Drop:
+            case QEvent::Close:
+                return true;
+            default:
+                return false;
+        }
+    }
+};
+
+}  // namespace
+
 void QtPlatform::runInBackground(const std::function<void()>& work) {
     std::exception_ptr failure;
-    std::unique_ptr<QThread> worker(QThread::create([&work, &failure] {
+    const std::function<void()> gate = backgroundGate_;
+    std::unique_ptr<QThread> worker(QThread::create([&work, &failure, &gate] {
         try {
+            if (gate) gate();
             work();
         } catch (...) {
             failure = std::current_exception();
@@ -153,9 +201,17 @@ void QtPlatform::runInBackground(const std::function<void()>& work) {
     // when the work is done before it starts.
     QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worker->start();
-    waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    worker->wait();
+    {
+        // Input that arrives meanwhile is dropped rather than held back: held
+        // back, it would act on what the work leaves (digits typed into the
+        // new puzzle, a restart that wipes it). What the window system still
+        // holds when the work ends goes the same way.
+        InputDiscarder discarder;
+        worker->start();
+        waiting.exec();
+        worker->wait();
+        QCoreApplication::processEvents();
+    }
     QApplication::restoreOverrideCursor();
     if (failure) std::rethrow_exception(failure);
 }

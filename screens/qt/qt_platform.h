@@ -40,8 +40,11 @@ class QtPlatform : public toolkit::Platform {
 
     std::optional<std::string> clipboardText() override;
     // A worker thread does the work while a local event loop keeps the
-    // windows painted; user input waits until the work is done.
+    // windows painted; user input that arrives meanwhile is discarded.
     void runInBackground(const std::function<void()>& work) override;
+    // For tests: runs on the worker before each background work, so that a
+    // test can hold the work as long as it needs.
+    void setBackgroundGate(std::function<void()> gate) { backgroundGate_ = std::move(gate); }
     unsigned randomSeed() override;
     std::optional<std::string> saveFileName(const std::string& title,
                                             const std::string& proposed) override;
@@ -67,6 +70,7 @@ class QtPlatform : public toolkit::Platform {
 
     QtFrontEnd* frontEnd_ = nullptr;
     PrintTargetSource printTarget_;
+    std::function<void()> backgroundGate_;
     bool ended_ = false;
 };
 

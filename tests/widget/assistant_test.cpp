@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -207,6 +208,44 @@ class AssistantTest : public ProgramTest {
             throw std::runtime_error("failed");
         }));
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Input while "Neues Sudoku" generates is dropped: a digit typed, "Neu
+    // starten" and "Sudoku verlassen" clicked and the window's close button
+    // meanwhile leave the new puzzle as generated, with its givens fixed,
+    // and ask nothing. The worker is held until the input is in.
+    void inputDuringAGenerationIsDiscarded() {
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        p->platform.setBackgroundGate([released] { released.wait(); });
+        bool held = false;
+        const auto inputMeanwhile = [&] {
+            held = QApplication::overrideCursor() != nullptr;
+            p->click(main().txt_m(1));
+            QTest::keyClick(p->widget(main().txt_m(1)), '7');
+            p->click(main().cmd_neustart);
+            p->click(main().cmd_exit);
+            // What the window system sends for the close button.
+            QCloseEvent close;
+            QApplication::sendEvent(p->window(main())->windowHandle(), &close);
+            release.set_value();
+        };
+        DialogAnswerer dialogs;
+        rightClick(main().txt_m(1), [&](QMenu& menu) {
+            QTimer::singleShot(0, inputMeanwhile);
+            menu.actions().at(1)->menu()->actions().at(0)->trigger();
+        });
+        QVERIFY(held);
+        QCOMPARE(dialogs.seen().size(), std::size_t(0));
+        QVERIFY(p->window(main())->isVisible());
+        QVERIFY(!p->platform.ended());
+        int givens = 0;
+        for (int k = 1; k <= 81; ++k) {
+            if (main().txt_m(k).text().empty()) continue;
+            ++givens;
+            QVERIFY2(main().txt_m(k).italic(), qPrintable(QString("cell %1").arg(k)));
+        }
+        QVERIFY(givens >= 17);
     }
 
     void theSavedPdfHoldsThePrintedPage() {
