@@ -2,6 +2,7 @@
 #include "screens/assistant/assistant.h"
 
 #include "screens/assistant/board_snapshot.h"
+#include "screens/assistant/button_keys.h"
 #include "screens/assistant/difficulty_names.h"
 #include "screens/program.h"
 
@@ -32,7 +33,8 @@ Assistant::Assistant(Program& program)
 std::vector<Command> Assistant::commandList() {
     frm_sudoku_main* main = &program_.main;
     frm_sudoku_druck* druck = &program_.druck;
-    // The main screen's commands act on a board cell only.
+    // The arrow keys and the cell menu act on a board cell; the other
+    // shortcuts of a screen act whichever of its elements has the focus.
     const auto onBoardCell = [main](const CommandTarget& target) {
         return boardPosition(*main, target.element).has_value();
     };
@@ -77,7 +79,7 @@ std::vector<Command> Assistant::commandList() {
         {"", main, chords({"Up"}), MenuPlace::None, "", false, onBoardCell, move(-1, 0)},
         {"", main, chords({"Down"}), MenuPlace::None, "", false, onBoardCell, move(1, 0)},
         {"Sudoku einfügen", main, chords({"Ctrl+V", "Shift+Insert"}), MenuPlace::BoardCell, "",
-         true, onBoardCell, run([this] { puzzleInput_.paste(); })},
+         true, nullptr, run([this] { puzzleInput_.paste(); })},
     };
     for (int d = 1; d <= 9; ++d)
         list.push_back({"", main, chords({"Ctrl+" + std::to_string(d)}), MenuPlace::None, "", false,
@@ -103,7 +105,7 @@ std::vector<Command> Assistant::commandList() {
                      onBoardCell,
                      run([this] { checks_.checkSolvable(); })},
                     {"Eingaben prüfen", main, chords({"Ctrl+E"}), MenuPlace::BoardCell, "", false,
-                     onBoardCell, run([this] { checks_.checkEntries(); })},
+                     nullptr, run([this] { checks_.checkEntries(); })},
                     {"Falsche Eingaben entfernen",
                      main,
                      {},
@@ -113,11 +115,11 @@ std::vector<Command> Assistant::commandList() {
                      when([this] { return wrongEntries_.canRemoveWrong(); }),
                      run([this] { wrongEntries_.removeWrong(); })},
                     {"Hinweis", main, chords({"Ctrl+H"}), MenuPlace::BoardCell, "", false,
-                     onBoardCell, run([this] { hints_.show(); })},
-                    // Whichever element of the print screen has the focus.
+                     nullptr, run([this] { hints_.show(); })},
                     {"Als PDF speichern…", druck, chords({"Ctrl+S"}), MenuPlace::PrintGrid, "",
                      false, nullptr, run([this] { pdfExport_.save(); })},
                 });
+    for (Command& command : buttonKeys(program_)) list.push_back(std::move(command));
     return list;
 }
 
