@@ -68,7 +68,13 @@ std::vector<MenuItem> CommandTable::menu(MenuPlace place, Element& element) cons
     for (const Command& command : commands_) {
         if (command.menu != place || place == MenuPlace::None) continue;
         if (!isAvailable(command, target)) continue;
-        MenuItem item{command.name, [&command, target] { command.run(target); }, {}, {}, true};
+        // Beside its text the item shows the command's first chord.
+        MenuItem item{
+            command.name,
+            [&command, target] { command.run(target); },
+            {},
+            command.chords.empty() ? std::nullopt : std::optional<KeyChord>(command.chords.front()),
+            true};
         std::vector<MenuItem>* list = &items;
         if (!command.submenu.empty()) {
             // A submenu stands where its first available item would.

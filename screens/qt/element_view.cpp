@@ -4,8 +4,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +17,7 @@
 
 #include "screens/qt/element_marks.h"
 #include "screens/qt/key_forwarding.h"
+#include "screens/qt/screen_window.h"
 #include "screens/qt/units.h"
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/screen.h"
@@ -112,7 +115,8 @@ ElementView::ElementView(toolkit::Element& element, QWidget* widget)
     }
     if (element_.hasContextMenu()) {
         widget_->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(widget_, &QWidget::customContextMenuRequested, this, &ElementView::showContextMenu);
+        connect(widget_, &QWidget::customContextMenuRequested, this,
+                [this] { openContextMenu(QCursor::pos()); });
     }
 }
 
@@ -133,14 +137,15 @@ void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
             submenu->setEnabled(item.enabled);
             addMenuItems(*submenu, item.submenu, actions);
         } else {
-            QAction* action = menu.addAction(shownCaption(item.text));
+            // The key is shown after a tab, as the menu shows a shortcut,
+            // in Qt's words for the keys (German: "Strg+H"); the menu binds
+            // no key itself, the screen does.
+            QString text = shownCaption(item.text);
+            if (item.shortcut)
+                text += QLatin1Char('\t') +
+                        keySequence(*item.shortcut).toString(QKeySequence::NativeText);
+            QAction* action = menu.addAction(text);
             action->setEnabled(item.enabled);
-            if (item.shortcut) {
-                // Shown beside the text, in the user's language; it binds the
-                // key only while the menu is open, where it chooses the item.
-                action->setShortcut(keySequence(*item.shortcut));
-                action->setShortcutContext(Qt::WidgetShortcut);
-            }
             actions.emplace_back(action, &item);
         }
     }
@@ -148,7 +153,7 @@ void addMenuItems(QMenu& menu, const std::vector<toolkit::MenuItem>& items,
 
 }  // namespace
 
-void ElementView::showContextMenu() {
+void ElementView::openContextMenu(const QPoint& place) {
     if (element_.canTakeFocus() && element_.screen().visible())
         element_.screen().setFocus(element_);
     const std::vector<toolkit::MenuItem> items = element_.contextMenuItems();
@@ -159,12 +164,51 @@ void ElementView::showContextMenu() {
     const toolkit::MenuItem* chosen = nullptr;
     for (const auto& [action, item] : actions)
         connect(action, &QAction::triggered, &menu, [&chosen, item = item] { chosen = item; });
-    menu.exec(QCursor::pos());
+    menu.exec(place);
     // The menu is gone before the action runs (it may open dialogs).
     if (chosen && chosen->action) {
         const std::function<void()> run = chosen->action;
         element_.screen().application().runUserEvent(run);
     }
+}
+
+QPoint ElementView::keyboardMenuPlace() const {
+    return widget_->mapToGlobal(widget_->rect().center());
+}
+
+namespace {
+
+// Whether the widget uses the key for itself: asked as Qt asks a widget
+// before a shortcut takes the key.
+bool widgetWantsKey(QWidget& widget, const QKeyEvent& event) {
+    QKeyEvent probe(QEvent::ShortcutOverride, event.key(), event.modifiers(),
+                    event.nativeScanCode(), event.nativeVirtualKey(), event.nativeModifiers(),
+                    event.text(), event.isAutoRepeat(), event.count());
+    probe.ignore();
+    QCoreApplication::sendEvent(&widget, &probe);
+    return probe.isAccepted();
+}
+
+}  // namespace
+
+bool ElementView::keyPressed(const QKeyEvent& event) {
+    const std::optional<toolkit::KeyChord> chord = keyChord(event);
+    if (!chord) return false;
+    if (opensMenu(*chord)) {
+        if (editsFreely()) {
+            // The field's own menu (copy, paste), at its text cursor.
+            const QPoint at = widget_->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget_->mapToGlobal(at));
+            QCoreApplication::sendEvent(widget_, &menu);
+            return true;
+        }
+        auto* window = qobject_cast<ScreenWindow*>(widget_->window());
+        return window && window->openMenuByKeyboard();
+    }
+    // A field the user edits keeps its editing keys (paste, undo, the
+    // cursor keys); every other key is the screen's first.
+    if (editsFreely() && widgetWantsKey(*widget_, event)) return false;
+    return element_.pressChord(*chord);
 }
 
 void ElementView::refreshAll() {
@@ -277,7 +321,14 @@ void ElementView::watchMouse(QWidget* source) {
 
 bool ElementView::eventFilter(QObject* watched, QEvent* event) {
     if (watched != widget_ && watched != mouseSource_) return false;
-    if (event->type() == QEvent::FocusIn && watched == widget_) {
+    if (event->type() == QEvent::KeyPress && watched == widget_) {
+        return keyPressed(*static_cast<QKeyEvent*>(event));
+    } else if (event->type() == QEvent::ContextMenu && event->spontaneous() &&
+               static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        // Some windowing systems follow the menu key's press with a menu
+        // request of their own; its press has opened the menu already.
+        return true;
+    } else if (event->type() == QEvent::FocusIn && watched == widget_) {
         // The user moved the focus (click, Tab): the model follows. When the
         // model moved it itself, this finds the element already active.
         element_.screen().setFocus(element_);

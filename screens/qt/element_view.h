@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
 #include "screens/toolkit/element.h"
+
+class QKeyEvent;
 
 namespace qtfront {
 
@@ -29,6 +32,13 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     void refreshAll();
 
     void elementChanged(toolkit::Element& element, toolkit::Property property) override;
+
+    // Opens the element's right-click menu with its top-left corner at the
+    // place (global coordinates); the element takes the focus first, as
+    // with a click, then the chosen item's action runs.
+    void openContextMenu(const QPoint& place);
+    // Where the keyboard's menu keys open the element's menu: at its middle.
+    QPoint keyboardMenuPlace() const;
 
   protected:
     virtual void applyText() {}
@@ -59,11 +69,13 @@ class ElementView : public QObject, public toolkit::ElementObserver {
     // Where digit d of the element's text stands in the widget, for the
     // decoration's digit marks; empty: not shown, or not known.
     virtual QRect digitPlace(int /*digit*/) const { return {}; }
+    // Whether the widget is a text field the user edits as usual, with its
+    // own editing keys and menu.
+    virtual bool editsFreely() const { return false; }
 
   private:
-    // The element's right-click menu: the element takes the focus, as with
-    // a click, then the chosen item's action runs.
-    void showContextMenu();
+    // A key pressed on the widget; true when it was used up here.
+    bool keyPressed(const QKeyEvent& event);
 
     toolkit::Element& element_;
     QPointer<QWidget> widget_;

@@ -126,4 +126,10 @@ QKeySequence keySequence(toolkit::KeyChord chord) {
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
+bool opensMenu(toolkit::KeyChord chord) {
+    static const toolkit::KeyChord menu = *toolkit::chordFromName("Menu");
+    static const toolkit::KeyChord shiftF10 = *toolkit::chordFromName("Shift+F10");
+    return chord == menu || chord == shiftF10;
+}
+
 }  // namespace qtfront

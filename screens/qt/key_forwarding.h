@@ -34,5 +34,8 @@ bool navigationOnly(const QKeyEvent& event);
 std::optional<toolkit::KeyChord> keyChord(const QKeyEvent& event);
 // The chord as Qt writes it, to show it beside a menu item.
 QKeySequence keySequence(toolkit::KeyChord chord);
+// Whether the chord is one of the keys that open the right-click menu where
+// the keyboard focus stands: the menu key, Shift+F10.
+bool opensMenu(toolkit::KeyChord chord);
 
 }  // namespace qtfront

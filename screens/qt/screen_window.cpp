@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/qt/screen_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWindow>
+#include <algorithm>
 
 #include "screens/qt/element_view_factory.h"
 #include "screens/qt/key_forwarding.h"
@@ -109,10 +111,25 @@ void ScreenWindow::applyFocus() {
             w->setFocus(Qt::OtherFocusReason);
 }
 
+bool ScreenWindow::openMenuByKeyboard() {
+    toolkit::Element* element = screen_.menuElement();
+    ElementView* view = element ? viewOf(*element) : nullptr;
+    if (!view || !view->widget()->isVisible()) return false;
+    view->openContextMenu(view->keyboardMenuPlace());
+    return true;
+}
+
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
-    // A chord that the focused widget left to its window.
-    if (const auto chord = keyChord(*event)) {
-        if (screen_.pressChord(*chord, screen_.activeElement())) {
+    const QWidget* focused = QApplication::focusWidget();
+    const bool onElement = std::any_of(views_.begin(), views_.end(), [focused](const auto& view) {
+        return view->widget() == focused;
+    });
+    const auto chord = keyChord(*event);
+    if (!onElement && chord) {
+        const bool handled = opensMenu(*chord)
+                                 ? openMenuByKeyboard()
+                                 : screen_.pressChord(*chord, screen_.activeElement());
+        if (handled) {
             event->accept();
             return;
         }

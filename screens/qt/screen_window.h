@@ -30,10 +30,15 @@ class ScreenWindow : public QWidget, public toolkit::ScreenObserver {
 
     void screenChanged(toolkit::Screen& screen, toolkit::ScreenProperty property) override;
 
+    // The keyboard's menu keys: opens the menu of the screen's menu element
+    // (Screen::menuElement) at that element; false when there is none.
+    bool openMenuByKeyboard();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // Keys the focused widget left unhandled: the program's shortcuts go to
-    // the model's focus element and from there to the screen.
+    // Keys pressed while no element's widget has the keyboard focus: the
+    // program's shortcuts go to the screen. (An element's view offers the
+    // keys pressed on its widget to the screen itself.)
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -27,11 +27,9 @@ class FilteredField : public Base {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        // Key chords first: they never reach the key filter.
-        const auto chord = keyChord(*event);
-        if (chord && element_.pressChord(*chord)) {
-            event->accept();
-        } else if (keyToModel(*event, element_)) {
+        // Key chords never get here: the view offered them to the screen
+        // before (ElementView), and the screen left this one unused.
+        if (keyToModel(*event, element_)) {
             event->accept();
         } else if (navigationOnly(*event)) {
             Base::keyPressEvent(event);

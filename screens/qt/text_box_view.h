@@ -46,6 +46,7 @@ class TextBoxView : public ElementView {
     void applyAppearance() override;
     void applyColors() override;
     QRect digitPlace(int digit) const override;
+    bool editsFreely() const override { return !filtered_ && !element().locked(); }
 
   private:
     void widgetTextChanged();

@@ -57,7 +57,14 @@
 //
 // Menus (menu.h)
 //   An item's shortcut is shown beside its text; a disabled item is shown
-//   greyed and cannot be chosen.
+//   greyed and cannot be chosen. The keyboard's menu keys (Shift+F10, the
+//   Menu key) open the menu of Screen::menuElement() at that element.
+//
+// Keys
+//   A key chord pressed on any element goes to its screen (Element::
+//   pressChord) before the element's widget sees it; only a text box the
+//   user edits freely keeps the chords it uses itself (paste, undo, the
+//   cursor keys).
 //
 // Input, from the front end into the model
 //   - A key that produces a character, on a box with a key filter, goes to

@@ -86,7 +86,16 @@ std::vector<Element*> Screen::tabOrder() const {
 void Screen::setFocus(Element& element) {
     if (activeElement_ == &element) return;
     activeElement_ = &element;
+    if (element.hasContextMenu()) lastMenuElement_ = &element;
     notify(ScreenProperty::Focus);
+}
+
+Element* Screen::menuElement() const {
+    if (activeElement_ && activeElement_->hasContextMenu()) return activeElement_;
+    if (lastMenuElement_ && lastMenuElement_->canTakeFocus()) return lastMenuElement_;
+    for (Element* element : tabOrder())
+        if (element->hasContextMenu() && element->canTakeFocus()) return element;
+    return nullptr;
 }
 
 void Screen::focusableChanged(Element& element) {

@@ -72,6 +72,11 @@ class Screen {
     // the input focus.
     Element* activeElement() const { return activeElement_; }
     void setFocus(Element& element);
+    // The element whose right-click menu the keyboard's menu keys open: the
+    // focused element when it has a menu, else the element with a menu that
+    // last had the focus, else the first one with a menu in focus order
+    // that can take the focus; null when the screen has none.
+    Element* menuElement() const;
     // Called when an element is hidden or disabled: if it had the focus, the
     // focus moves on to the next element of the focus order that can take it.
     void focusableChanged(Element& element);
@@ -100,6 +105,7 @@ class Screen {
     bool visible_ = false;
     std::vector<Element*> elements_;
     Element* activeElement_ = nullptr;
+    Element* lastMenuElement_ = nullptr;
     ScreenObserver* observer_ = nullptr;
 };
 

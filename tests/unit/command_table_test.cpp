@@ -52,7 +52,7 @@ std::vector<std::string> texts(const std::vector<MenuItem>& items) {
 
 TEST_F(CommandTableTest, TheMenuFollowsTheTableAndLeavesOutWhatIsNotAvailable) {
     std::vector<Command> list{
-        command("Einfügen", &first, {}, MenuPlace::BoardCell),
+        command("Einfügen", &first, chords({"Ctrl+V", "Shift+Insert"}), MenuPlace::BoardCell),
         command("leicht", &first, {}, MenuPlace::BoardCell, "Neu"),
         command("Entfernen", &first, {}, MenuPlace::BoardCell, "", true),
         command("schwer", &first, {}, MenuPlace::BoardCell, "Neu"),
@@ -67,6 +67,10 @@ TEST_F(CommandTableTest, TheMenuFollowsTheTableAndLeavesOutWhatIsNotAvailable) {
     EXPECT_EQ(texts(table.menu(MenuPlace::BoardCell, cell)),
               (std::vector<std::string>{"Einfügen", "Neu", "  leicht", "  schwer", "-", "Entfernen",
                                         "-", "Prüfen"}));
+    // An item shows its command's first chord.
+    const std::vector<MenuItem> items = table.menu(MenuPlace::BoardCell, cell);
+    EXPECT_EQ(items[0].shortcut, toolkit::chordFromName("Ctrl+V"));
+    EXPECT_EQ(items.back().shortcut, std::nullopt);
     // An item runs its command for the element the menu opened on.
     table.showMenu(MenuPlace::BoardCell, {&cell, &other});
     toolkit::findMenuItem(other.contextMenuItems(), "Neu/schwer")->action();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <new>
 #include <sstream>
 #include <stdexcept>
@@ -8,6 +9,7 @@
 #include "screens/toolkit/application.h"
 #include "screens/toolkit/element_array.h"
 #include "screens/toolkit/failure.h"
+#include "screens/toolkit/menu.h"
 #include "screens/toolkit/scripted_platform.h"
 #include "tests/support/failure_number.h"
 
@@ -227,6 +229,21 @@ TEST_F(ToolkitTest, ListenersAreToldOnceAfterEachOutermostUserEvent) {
     app.removeInputListener(first);
     screen.field(2).pressKey('1');
     EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST_F(ToolkitTest, TheMenuKeysOpenTheMenuOfTheFocusOrOfTheLastElementWithOne) {
+    EXPECT_EQ(screen.menuElement(), nullptr);
+    const auto menu =
+        std::make_shared<const ContextMenu>([](Element&) { return std::vector<MenuItem>{}; });
+    screen.field(2).setContextMenu(menu);
+    screen.field(3).setContextMenu(menu);
+    screen.show();
+    EXPECT_EQ(screen.menuElement(), &screen.field(2));  // the first in focus order
+    screen.setFocus(screen.field(3));
+    screen.setFocus(screen.button);
+    EXPECT_EQ(screen.menuElement(), &screen.field(3));
+    screen.setFocus(screen.field(2));
+    EXPECT_EQ(screen.menuElement(), &screen.field(2));
 }
 
 TEST_F(ToolkitTest, ChordNamesReadAsPeopleWriteThem) {

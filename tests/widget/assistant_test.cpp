@@ -112,8 +112,14 @@ class AssistantTest : public ProgramTest {
             items = actionTexts(menu);
             submenu = actionTexts(*menu.actions().at(1)->menu());
         });
-        QCOMPARE(items, (QStringList{"Sudoku einfügen", "Neues Sudoku", "", "Lösbarkeit prüfen",
-                                     "Eingaben prüfen", "Hinweis"}));
+        // An item's shortcut stands after a tab, in Qt's words for the keys.
+        const auto withKey = [](const QString& text, QKeyCombination key) {
+            return text + '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+        };
+        QCOMPARE(items,
+                 (QStringList{withKey("Sudoku einfügen", Qt::CTRL | Qt::Key_V), "Neues Sudoku", "",
+                              "Lösbarkeit prüfen", withKey("Eingaben prüfen", Qt::CTRL | Qt::Key_E),
+                              withKey("Hinweis", Qt::CTRL | Qt::Key_H)}));
         QCOMPARE(submenu, (QStringList{"leicht", "mittel", "schwer", "sehr schwer"}));
         QCOMPARE(main().activeElement(), &main().txt_m(40));
     }
@@ -181,15 +187,20 @@ class AssistantTest : public ProgramTest {
                 {"Entfernen", [] {}, {}, std::nullopt, false}};
         });
         main().txt_m(5).setContextMenu(menu);
-        QList<QKeySequence> shortcuts;
+        QStringList texts;
+        QList<QKeySequence> bound;
         QList<bool> enabled;
         rightClick(main().txt_m(5), [&](QMenu& m) {
             for (QAction* action : m.actions()) {
-                shortcuts << action->shortcut();
+                texts << action->text();
+                bound << action->shortcut();
                 enabled << action->isEnabled();
             }
         });
-        QCOMPARE(shortcuts, (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), {}}));
+        const QString ctrlY = QKeySequence(Qt::CTRL | Qt::Key_Y).toString(QKeySequence::NativeText);
+        QCOMPARE(texts, (QStringList{"Wiederholen\t" + ctrlY, "Entfernen"}));
+        // Only shown: the menu binds no key of its own.
+        QCOMPARE(bound, (QList<QKeySequence>{{}, {}}));
         QCOMPARE(enabled, (QList<bool>{true, false}));
     }
 
@@ -260,7 +271,10 @@ class AssistantTest : public ProgramTest {
 
         QStringList gridItems;
         rightClick(druck().flx_print, [&](QMenu& menu) { gridItems = actionTexts(menu); });
-        QCOMPARE(gridItems, QStringList{"Als PDF speichern…"});
+        QCOMPARE(
+            gridItems,
+            QStringList{"Als PDF speichern…\t" +
+                        QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText)});
         p->window(druck())->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(p->window(druck())));
         p->click(druck().txt_eing(0));
