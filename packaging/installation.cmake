@@ -113,6 +113,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # loads but does not link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-liberation, qt6-translations-l10n")
+# Qt's Wayland platform: without it the program runs on Wayland desktops
+# only through XWayland, if at all.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "9×9-Sudokus von Hand lösen / solve Sudoku puzzles by hand")
 # The extended description below the summary: German, then English.

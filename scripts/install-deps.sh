@@ -15,11 +15,11 @@
 #                                         answers
 set -euo pipefail
 
-# The compiler, Qt, CUPS, QQwing, Qt's German texts and the fonts the screens
-# name.
+# The compiler, Qt with its X11 and Wayland platforms, CUPS, QQwing, Qt's
+# German texts and the fonts the screens name.
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6printsupport6 libcups2-dev
+  qt6-base-dev qt6-qpa-plugins qt6-wayland libqt6printsupport6 libcups2-dev
   qt6-translations-l10n libqqwing-dev
   fonts-urw-base35 fonts-liberation
 )
@@ -28,7 +28,7 @@ case "${1:-}" in
   --test | --print-test)
     packages+=(
       libqt6test6 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils fonts-dejavu-core
-      xvfb xauth xdotool imagemagick openbox
+      xvfb xauth xdotool imagemagick openbox weston
       clang libclang-rt-14-dev
       dpkg-dev file desktop-file-utils librsvg2-bin appstream man-db lintian
       gcovr locales

@@ -223,6 +223,11 @@ unsigned QtPlatform::randomSeed() {
 std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
                                                     const std::string& proposed) {
     QFileDialog dialog(dialogParent(), windowTitle(title), QDir::currentPath());
+    // Qt's own dialog rather than the desktop's: it is a window of this
+    // program, transient for the screen's window on every windowing system
+    // (a desktop's dialog under Wayland is a stranger's window), and it
+    // speaks German like the rest of the program.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));

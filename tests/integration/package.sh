@@ -45,6 +45,7 @@ depends_on() { grep -Fxq "$1" <<<"$depends_names"; }
 for p in fonts-urw-base35 fonts-liberation qt6-translations-l10n; do
   depends_on "$p" || fail "$p missing from Depends: $depends"
 done
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is not qt6-wayland: $(field Recommends)"
 
 # Exactly the files a user needs, under /usr.
 expected=$(printf '%s\n' ./$program ./usr/share/sudoku/sudoku_erkl.txt \
