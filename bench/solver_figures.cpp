@@ -2,9 +2,9 @@
 // Prints the solver's figures on this machine: the solvability check on the
 // hardest puzzles known, the slowest solvability answer over a sparse puzzle
 // without a solution with its variants and over altered 17-given puzzles,
-// the median time to generate a puzzle of each difficulty, and the longest
-// gap between two repaints of a window while puzzles are generated in the
-// background. Run it on an idle machine:
+// the mean and longest time to generate a puzzle of each level, and the
+// longest gap between two repaints of a window while puzzles are generated
+// in the background. Run it on an idle machine:
 //   build/bench/solver_figures [RUNS [PUZZLES_17 [COUNT]]]
 // (QT_QPA_PLATFORM=offscreen where there is no display). PUZZLES_17 is a
 // file of 17-given puzzles, one a line (default: Gordon Royle's collection
@@ -24,9 +24,11 @@
 #include <string>
 #include <vector>
 
-#include "screens/assistant/difficulty_names.h"
 #include "screens/qt/qt_platform.h"
 #include "solver/exact_solver.h"
+#include "solver/explanation.h"
+#include "solver/generator.h"
+#include "solver/hint_plan.h"
 #include "solver/puzzle_text.h"
 #include "solver/solver.h"
 
@@ -37,6 +39,15 @@ using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
+
+double mean(const std::vector<double>& values) {
+    double sum = 0;
+    for (double v : values) sum += v;
+    return values.empty() ? 0 : sum / static_cast<double>(values.size());
+}
+
+const solver::Level levels[] = {solver::Level::Leicht, solver::Level::Mittel, solver::Level::Schwer,
+                                solver::Level::SehrSchwer, solver::Level::Extrem};
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -227,7 +238,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
 
-    std::printf("Solvability check (median and longest of %d runs):\n", runs);
+    std::printf(
+        "Solvability check: the count (median and longest of %d runs), then the ladder's "
+        "rating (one run):\n",
+        runs);
     for (const Puzzle& puzzle : hardest) {
         const solver::PuzzleText text = solver::readPuzzleText(puzzle.text);
         const int givens = static_cast<int>(
@@ -239,14 +253,22 @@ int main(int argc, char** argv) {
             analysis = solver::analyse(text.cells);
             times.push_back(millisecondsSince(start));
         }
-        std::printf(
-            "  %-34s %2d givens, %-13s %-11s median %7.2f ms, longest %7.2f ms\n", puzzle.name,
-            givens,
-            analysis.solutions == 1   ? "one solution,"
-            : analysis.solutions == 0 ? "no solution,"
-                                      : "several,",
-            analysis.solutions == 1 ? std::string(difficultyName(analysis.difficulty)).c_str() : "",
-            median(times), *std::max_element(times.begin(), times.end()));
+        std::string rated;
+        if (analysis.solutions == 1) {
+            const Clock::time_point start = Clock::now();
+            const solver::Rating rating = solver::rate(text.cells, {.uniqueSolution = true});
+            char line[64];
+            std::snprintf(line, sizeof line, "%s in %.1f ms",
+                          std::string(solver::levelName(rating.level)).c_str(),
+                          millisecondsSince(start));
+            rated = line;
+        }
+        std::printf("  %-34s %2d givens, %-13s median %7.2f ms, longest %7.2f ms; %s\n",
+                    puzzle.name, givens,
+                    analysis.solutions == 1   ? "one solution,"
+                    : analysis.solutions == 0 ? "no solution,"
+                                              : "several,",
+                    median(times), *std::max_element(times.begin(), times.end()), rated.c_str());
     }
 
     std::printf("Slowest solvability answer:\n");
@@ -267,17 +289,15 @@ int main(int argc, char** argv) {
     }
 
     std::printf("Generation (seeds 1 to %d):\n", runs);
-    for (solver::Difficulty difficulty :
-         {solver::Difficulty::Simple, solver::Difficulty::Easy, solver::Difficulty::Intermediate,
-          solver::Difficulty::Expert}) {
+    for (solver::Level level : levels) {
         std::vector<double> times;
         for (int seed = 1; seed <= runs; ++seed) {
             const Clock::time_point start = Clock::now();
-            solver::generate(difficulty, static_cast<unsigned>(seed));
+            solver::generate(level, static_cast<unsigned>(seed));
             times.push_back(millisecondsSince(start));
         }
-        std::printf("  %-12s median %8.1f ms, longest %8.1f ms\n",
-                    std::string(difficultyName(difficulty)).c_str(), median(times),
+        std::printf("  %-12s mean %8.1f ms, median %8.1f ms, longest %8.1f ms\n",
+                    std::string(solver::levelName(level)).c_str(), mean(times), median(times),
                     *std::max_element(times.begin(), times.end()));
     }
 
@@ -287,21 +307,19 @@ int main(int argc, char** argv) {
     window.show();
     qtfront::QtPlatform platform;
     double longestGap = 0, longestWork = 0;
-    for (solver::Difficulty difficulty :
-         {solver::Difficulty::Simple, solver::Difficulty::Easy, solver::Difficulty::Intermediate,
-          solver::Difficulty::Expert}) {
+    for (solver::Level level : levels) {
         for (int seed = 1; seed <= runs; ++seed) {
             QApplication::processEvents();
             window.reset();
             const Clock::time_point start = Clock::now();
             platform.runInBackground(
-                [difficulty, seed] { solver::generate(difficulty, static_cast<unsigned>(seed)); });
+                [level, seed] { solver::generate(level, static_cast<unsigned>(seed)); });
             longestWork = std::max(longestWork, millisecondsSince(start));
             longestGap = std::max(longestGap, window.longest());
         }
     }
     std::printf(
-        "Repaints while generating in the background (%d puzzles of each difficulty, "
+        "Repaints while generating in the background (%d puzzles of each level, "
         "longest generation %.1f ms): longest gap between two repaints %.1f ms\n",
         runs, longestWork, longestGap);
     return 0;

@@ -3,10 +3,10 @@
 
 #include "screens/assistant/board_snapshot.h"
 #include "screens/assistant/button_keys.h"
-#include "screens/assistant/difficulty_names.h"
 #include "screens/program.h"
+#include "solver/explanation.h"
 
-using solver::Difficulty;
+using solver::Level;
 
 Assistant::Assistant(Program& program)
     : program_(program),
@@ -84,16 +84,16 @@ std::vector<Command> Assistant::commandList() {
     for (int d = 1; d <= 9; ++d)
         list.push_back({"", main, chords({"Ctrl+" + std::to_string(d)}), MenuPlace::None, "", false,
                         nullptr, run([this, d] { digitMarking_.toggle(d); })});
-    for (Difficulty d :
-         {Difficulty::Simple, Difficulty::Easy, Difficulty::Intermediate, Difficulty::Expert})
-        list.push_back({std::string(difficultyName(d)),
+    for (Level level :
+         {Level::Leicht, Level::Mittel, Level::Schwer, Level::SehrSchwer, Level::Extrem})
+        list.push_back({std::string(solver::levelName(level)),
                         main,
                         {},
                         MenuPlace::BoardCell,
                         "Neues Sudoku",
                         false,
                         onBoardCell,
-                        run([this, d] { puzzleInput_.generate(d); })});
+                        run([this, level] { puzzleInput_.generate(level); })});
     list.insert(list.end(),
                 {
                     {"Lösbarkeit prüfen",
@@ -114,8 +114,8 @@ std::vector<Command> Assistant::commandList() {
                      false,
                      when([this] { return wrongEntries_.canRemoveWrong(); }),
                      run([this] { wrongEntries_.removeWrong(); })},
-                    {"Hinweis", main, chords({"Ctrl+H"}), MenuPlace::BoardCell, "", false,
-                     nullptr, run([this] { hints_.show(); })},
+                    {"Hinweis", main, chords({"Ctrl+H"}), MenuPlace::BoardCell, "", false, nullptr,
+                     run([this] { hints_.show(); })},
                     {"Als PDF speichern…", druck, chords({"Ctrl+S"}), MenuPlace::PrintGrid, "",
                      false, nullptr, run([this] { pdfExport_.save(); })},
                 });

@@ -5,6 +5,7 @@
 
 #include "screens/assistant/board_snapshot.h"
 #include "screens/program.h"
+#include "solver/generator.h"
 #include "solver/puzzle_text.h"
 
 using solver::Cells;
@@ -63,7 +64,7 @@ void PuzzleInput::paste() {
     typeGivens(puzzle.cells);
 }
 
-void PuzzleInput::generate(solver::Difficulty difficulty) {
+void PuzzleInput::generate(solver::Level level) {
     if (generating_ || refuseFilledBoard()) return;
     toolkit::Platform& platform = program_.app.platform();
     const unsigned seed = platform.randomSeed();
@@ -71,7 +72,7 @@ void PuzzleInput::generate(solver::Difficulty difficulty) {
     generating_ = true;
     try {
         platform.runInBackground(
-            [&puzzle, difficulty, seed] { puzzle = solver::generate(difficulty, seed); });
+            [&puzzle, level, seed] { puzzle = solver::generate(level, seed); });
     } catch (...) {
         generating_ = false;
         throw;

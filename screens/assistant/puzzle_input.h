@@ -2,7 +2,7 @@
 #pragma once
 
 #include "solver/geometry.h"
-#include "solver/solver.h"
+#include "solver/step.h"
 
 class Program;
 
@@ -14,8 +14,9 @@ class PuzzleInput {
 
     // Types the clipboard's puzzle into the empty board.
     void paste();
-    // Generates a puzzle of the difficulty, types its givens and fixes them.
-    void generate(solver::Difficulty difficulty);
+    // Generates a puzzle of the ladder's level, types its givens and fixes
+    // them.
+    void generate(solver::Level level);
 
   private:
     // Shows the refusal when a board cell holds a digit; true then.

@@ -120,7 +120,7 @@ class AssistantTest : public ProgramTest {
                  (QStringList{withKey("Sudoku einfügen", Qt::CTRL | Qt::Key_V), "Neues Sudoku", "",
                               "Lösbarkeit prüfen", withKey("Eingaben prüfen", Qt::CTRL | Qt::Key_E),
                               withKey("Hinweis", Qt::CTRL | Qt::Key_H)}));
-        QCOMPARE(submenu, (QStringList{"leicht", "mittel", "schwer", "sehr schwer"}));
+        QCOMPARE(submenu, (QStringList{"leicht", "mittel", "schwer", "sehr schwer", "extrem"}));
         QCOMPARE(main().activeElement(), &main().txt_m(40));
     }
 
