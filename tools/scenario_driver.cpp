@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/scenario_driver.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "screens/program.h"
 #include "screens/toolkit/failure.h"
 #include "screens/toolkit/grid.h"
+#include "solver/step_text.h"
 
 using toolkit::Element;
 using toolkit::Screen;
@@ -73,7 +75,36 @@ std::string gridCellProperty(const toolkit::Grid& grid, const std::string& prope
     throw ScriptError("unknown grid cell property: " + property);
 }
 
+// A cell as "r5c6".
+std::string cellText(int position) {
+    return "r" + std::to_string(solver::rowOf(position)) + "c" +
+           std::to_string(solver::columnOf(position));
+}
+
 }  // namespace
+
+std::string markingLine(const solver::HintMarking& marking) {
+    std::string line = "marking target " + cellText(marking.target);
+    const auto cells = [&](const char* name, const std::vector<int>& positions) {
+        if (positions.empty()) return;
+        line += std::string(" ") + name;
+        for (int p : positions) line += " " + cellText(p);
+    };
+    const auto candidates = [&](const char* name, std::vector<solver::Candidate> list) {
+        if (list.empty()) return;
+        std::sort(list.begin(), list.end(),
+                  [](const solver::Candidate& a, const solver::Candidate& b) {
+                      return std::pair(a.position, a.digit) < std::pair(b.position, b.digit);
+                  });
+        line += std::string(" ") + name;
+        for (const solver::Candidate& c : list) line += " " + solver::eliminationText(c);
+    };
+    cells("losing", marking.eliminationCells);
+    cells("pattern", marking.patternCells);
+    candidates("struck", marking.eliminated);
+    candidates("marked", marking.pattern);
+    return line;
+}
 
 std::string splitIndexes(std::string_view text, std::vector<int>& indexes) {
     indexes.clear();
@@ -92,6 +123,9 @@ std::string splitIndexes(std::string_view text, std::vector<int>& indexes) {
 
 ScenarioDriver::ScenarioDriver(std::ostream& out)
     : out_(out), platform_(out), program_(std::make_unique<Program>(platform_)) {
+    program_->assistant.hints().onMarking = [this](const solver::HintMarking& marking) {
+        out_ << markingLine(marking) << '\n';
+    };
     program_->startProgram();
 }
 

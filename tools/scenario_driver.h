@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screens/toolkit/scripted_platform.h"
+#include "solver/hint_plan.h"
 
 class Program;
 namespace toolkit {
@@ -51,6 +52,13 @@ class ScenarioDriver {
     toolkit::ScriptedPlatform platform_;
     std::unique_ptr<Program> program_;
 };
+
+// The line that tells a hint's marking: "marking target r5c6", then the
+// cells that lose candidates ("losing r5c1 r5c2"), the pattern's cells
+// ("pattern r4c1 r6c1"), and the candidates struck and marked in the pads
+// ("struck r5c1-4", "marked r4c1-4": the 4 in the pad of row 4, column 1),
+// each group left out when empty, cells in reading order.
+std::string markingLine(const solver::HintMarking& marking);
 
 // "name(1,2)" -> name and indexes; throws ScriptError on a malformed index.
 std::string splitIndexes(std::string_view text, std::vector<int>& indexes);

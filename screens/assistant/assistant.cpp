@@ -18,7 +18,7 @@ Assistant::Assistant(Program& program)
       finished_(program, marks_),
       puzzleInput_(program),
       checks_(program, wrongEntries_),
-      hints_(program),
+      hints_(program, checks_, marks_),
       pdfExport_(program),
       commands_(commandList()) {
     commands_.handleChords(program_.main);

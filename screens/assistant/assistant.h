@@ -30,6 +30,7 @@ class Assistant {
     explicit Assistant(Program& program);
 
     const CommandTable& commands() const { return commands_; }
+    Hints& hints() { return hints_; }
 
   private:
     std::vector<Command> commandList();
