@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
@@ -30,6 +31,11 @@ double contrast(const QColor& a, const QColor& b) {
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+// No single; locked candidates in column 4 lead to the 3 in row 7, column
+// 5, taking the 6 from row 9, column 6. All three cells lie in square 8.
+const char* const claiming_position =
+    ".4.85.13.5.3714......2..54.4315978.....3..451.5.4.19737.2..5.84.64.7...5..5.4.71.";
 
 }  // namespace
 
@@ -133,6 +139,35 @@ class UsabilityTest : public ProgramTest {
             cell.setDecoration({});
             QCOMPARE(onScreen(cell), before);
         }
+    }
+
+    // While a hint's message is open its target, a cell that loses a
+    // candidate and a cell of its pattern, all of one square colour, each
+    // look different, and different from before.
+    void aHintMarksItsTargetItsLosingAndItsPatternCellsApart() {
+        QGuiApplication::clipboard()->setText(claiming_position);
+        p->click(main().txt_m(1));
+        p->key(Qt::Key_V, Qt::ControlModifier);
+        const toolkit::Element* cells[] = {&main().txt_m(59), &main().txt_m(78), &main().txt_m(58)};
+        // Inside the cell: neighbours overlap its edge by a pixel.
+        const auto inside = [&](const toolkit::Element& cell) {
+            const QImage image = onScreen(cell);
+            return image.copy(image.rect().adjusted(2, 2, -2, -2));
+        };
+        std::vector<QImage> before, during;
+        for (const toolkit::Element* cell : cells) before.push_back(inside(*cell));
+        // Alike before: what tells them apart then is the marks.
+        QCOMPARE(before[1], before[0]);
+        QCOMPARE(before[2], before[0]);
+        DialogAnswerer dialogs;
+        dialogs.button("OK", [&] {
+            for (const toolkit::Element* cell : cells) during.push_back(inside(*cell));
+            return QString();
+        });
+        p->key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(during.size(), std::size_t(3));
+        QVERIFY(during[0] != before[0] && during[1] != before[0] && during[2] != before[0]);
+        QVERIFY(during[0] != during[1] && during[0] != during[2] && during[1] != during[2]);
     }
 
     void aCandidatePadMarksAndStrikesSingleDigits() {
