@@ -4,18 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include "screens/explanation.h"
+#include "solver/explanation.h"
 #include "tests/support/headless_game.h"
 #include "tests/support/working_folder.h"
 
 namespace {
 
+std::string sourceFile(const std::string& path) {
+    return TemporaryFolder::readFile(std::string(SUDOKU_SOURCE_FOLDER) + "/" + path);
+}
+
 std::string explanationText() {
-    return TemporaryFolder::readFile(std::string(SUDOKU_SOURCE_FOLDER) + "/sudoku_erkl.txt");
+    return sourceFile("sudoku_erkl.txt");
 }
 
 }  // namespace
@@ -127,4 +133,20 @@ TEST(ExplanationText, NamesTheTabKeyAndEveryMenuItem) {
                 namesEach(e->contextMenuItems());
             }
     EXPECT_GT(menus, 0) << "no right-click menu found";
+}
+
+// The explanation text and both manual pages name every technique of the
+// ladder as the hints and ratings do, wherever their lines break.
+TEST(ExplanationText, AndTheManualPagesNameEveryTechnique) {
+    for (const char* path :
+         {"sudoku_erkl.txt", "man/de/sudoku-assistent.6.in", "man/en/sudoku-assistent.6.in"}) {
+        std::string text = sourceFile(path);
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        // ForcingNet is the last technique the ladder knows.
+        for (int t = 0; t <= static_cast<int>(solver::Technique::ForcingNet); ++t) {
+            const std::string_view name = solver::techniqueName(static_cast<solver::Technique>(t));
+            EXPECT_NE(text.find(name), std::string::npos) << path << ": " << name;
+        }
+    }
 }
