@@ -677,8 +677,14 @@ std::string hintReasoning(const HintPlan& plan) {
         const Step& step = plan.steps[i];
         const bool last = i + 1 == plan.steps.size();
         if (i > 0) text += "\n";
+        std::string sentences = explain(step);
+        // Each step above the singles under the name the outline gave it,
+        // so that the user can tell which sentences belong to which.
+        const std::string_view name = techniqueName(step.technique);
+        if (levelOf(step.technique) > Level::Leicht && !sentences.starts_with(name))
+            sentences = std::string(name) + ": " + sentences;
         text += (last && i > 0 && levelOf(step.technique) == Level::Leicht ? "Danach gilt: " : "") +
-                explain(step);
+                sentences;
     }
     return text + "\n" + placementSentence(plan.target);
 }

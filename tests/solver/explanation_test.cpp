@@ -86,7 +86,7 @@ TEST(ExplanationTest, AHintFirstNamesTechniquesAndUnitsThenGivesTheWholeWay) {
     EXPECT_EQ(hintOutline(plan),
               "Die nächsten Schritte (mittel): Gesperrte Kandidaten (Pointing) in Zeile 2 und im "
               "Quadrat 2; danach Nackter Single. Noch einmal Strg+H zeigt den ganzen Weg.");
-    EXPECT_EQ(hintReasoning(plan), explain(plan.steps[0]) +
+    EXPECT_EQ(hintReasoning(plan), "Gesperrte Kandidaten (Pointing): " + explain(plan.steps[0]) +
                                        "\nDanach gilt: In Zeile 2, Spalte 9 ist nur noch die 4 "
                                        "möglich.\nDamit gehört die 4 in Zeile 2, Spalte 9.");
 }
