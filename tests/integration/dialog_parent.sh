@@ -45,8 +45,11 @@ done
 mkdir "$work/folder"
 cd "$work/folder"
 status=0
+# Shared-memory buffers only: the widgets draw into them anyway, and the EGL
+# libraries Qt would load for hardware buffers leak at exit where the
+# sanitizer build cannot name them.
 WAYLAND_DISPLAY=wayland-sudoku QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
-  "$driver" >"$work/expected" 2>"$work/protocol" || status=$?
+  QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none "$driver" >"$work/expected" 2>"$work/protocol" || status=$?
 if [ "$status" -ne 0 ]; then
   echo "ERROR: the driver failed with status $status" >&2
   grep -v '^\[' "$work/protocol" >&2 || true
