@@ -17,11 +17,25 @@ const char* const attention = "Achtung!";
 
 }  // namespace
 
-bool PuzzleInput::refuseFilledBoard() {
-    if (snapshotOf(program_.main).empty()) return false;
-    program_.app.messageBox(
-        "Das geht nur bei leerem Spielfeld. Bitte zuerst \"Neu starten\" wählen.", toolkit::ok_only,
-        attention);
+bool PuzzleInput::refuseUnfitGame() {
+    const frm_sudoku_main& main = program_.main;
+    const char* refusal = nullptr;
+    if (!snapshotOf(main).empty()) {
+        refusal = "Das geht nur bei leerem Spielfeld. Bitte zuerst \"Neu starten\" wählen.";
+    } else {
+        // An empty board can still carry a game's givens: fixed with none
+        // (the button is off then), or a file's count of givens and italic
+        // cells. Typed into it, the puzzle's digits would be fixed after the
+        // wrong count, or never.
+        bool italic = false;
+        for (int k = 1; k <= 81; ++k) italic = italic || main.txt_m(k).italic();
+        if (!main.cmd_einlesen_vorgabe.enabled() || main.anz_d_ziff != 0 || italic)
+            refusal =
+                "Die Vorgabe dieses Spiels ist schon festgelegt. Bitte zuerst \"Neu starten\" "
+                "wählen.";
+    }
+    if (!refusal) return false;
+    program_.app.messageBox(refusal, toolkit::ok_only, attention);
     return true;
 }
 
@@ -40,7 +54,7 @@ void PuzzleInput::typeGivens(const Cells& cells) {
 }
 
 void PuzzleInput::paste() {
-    if (refuseFilledBoard()) return;
+    if (refuseUnfitGame()) return;
     const std::optional<std::string> text = program_.app.platform().clipboardText();
     const solver::PuzzleText puzzle = solver::readPuzzleText(text.value_or(""));
     if (puzzle.count != 81) {
@@ -65,7 +79,7 @@ void PuzzleInput::paste() {
 }
 
 void PuzzleInput::generate(solver::Level level) {
-    if (generating_ || refuseFilledBoard()) return;
+    if (generating_ || refuseUnfitGame()) return;
     toolkit::Platform& platform = program_.app.platform();
     const unsigned seed = platform.randomSeed();
     Cells puzzle{};

@@ -19,8 +19,10 @@ class PuzzleInput {
     void generate(solver::Level level);
 
   private:
-    // Shows the refusal when a board cell holds a digit; true then.
-    bool refuseFilledBoard();
+    // Shows the refusal when the game cannot take a puzzle whose digits all
+    // become its givens (a board cell holds a digit, or givens are fixed
+    // or counted already); true then.
+    bool refuseUnfitGame();
     // Types each given into its cell, then puts the focus on the first
     // empty cell.
     void typeGivens(const solver::Cells& cells);
