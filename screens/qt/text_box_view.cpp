@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/qt/text_box_view.h"
 
+#include <algorithm>
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -66,7 +68,9 @@ class FilteredTextEdit : public FilteredField<QTextEdit> {
 // A free box of several lines. What a paste, a drop or a middle click
 // brings is inserted as plain text, checked here: Qt's own insertion reads
 // the first format of the data without looking whether there is one, and an
-// empty selection (no program owns it) has none.
+// empty selection (no program owns it) has none. The whole text holds at
+// most maxInsertedChars characters, as a one-line box does: without that
+// limit, repeated pastes pile up until every keystroke lays out megabytes.
 class FreeTextBox : public QTextEdit {
   public:
     using QTextEdit::QTextEdit;
@@ -76,8 +80,49 @@ class FreeTextBox : public QTextEdit {
         return source && source->hasText();
     }
     void insertFromMimeData(const QMimeData* source) override {
-        const QString text = insertableText(source);
+        const QString text = fitting(insertableText(source));
         if (!text.isEmpty()) textCursor().insertText(text);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (insertsText(*event) && room() < event->text().size()) {
+            event->accept();
+            return;
+        }
+        QTextEdit::keyPressEvent(event);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (event->commitString().size() <= room()) {
+            QTextEdit::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent cut(event->preeditString(), event->attributes());
+        cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
+                            event->replacementLength());
+        QTextEdit::inputMethodEvent(&cut);
+    }
+
+  private:
+    // Characters the text may still take, counting in what the selection
+    // frees when it is replaced.
+    qsizetype room() const {
+        const QTextCursor cursor = textCursor();
+        const qsizetype length = document()->characterCount() - 1;  // without the final break
+        return maxInsertedChars - length + (cursor.selectionEnd() - cursor.selectionStart());
+    }
+    // The text cut to the room, never in the middle of a surrogate pair.
+    QString fitting(QString text) const {
+        const qsizetype room = std::max<qsizetype>(0, this->room());
+        if (text.size() <= room) return text;
+        text.truncate(room);
+        if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+        return text;
+    }
+    // Whether the key types into the box: a character, or a line break.
+    static bool insertsText(const QKeyEvent& event) {
+        const QString text = event.text();
+        if (text.isEmpty() || event.modifiers() & Qt::ControlModifier) return false;
+        if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return true;
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
     }
 };
 

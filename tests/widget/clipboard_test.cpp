@@ -99,6 +99,25 @@ class ClipboardTest : public ProgramTest {
         }
     }
 
+    // Repeated pastes and typing stop at the same limit for the whole text;
+    // a selection typed over still takes the key.
+    void aFreeBoxOfSeveralLinesHoldsTheLimitInAll() {
+        toolkit::Element& box = druck().txt_eing(3);
+        QTextEdit* field = p->field(box);
+        box.setText("ab");
+        field->moveCursor(QTextCursor::End);
+        QGuiApplication::clipboard()->setText(QString(qtfront::maxInsertedChars, u'x'));
+        field->paste();
+        field->paste();
+        QTest::keyClick(field, Qt::Key_Y);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(box.text().size(), std::size_t(qtfront::maxInsertedChars));
+        QCOMPARE(box.text().substr(box.text().size() - 2), std::string("xx"));
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Z);
+        QCOMPARE(box.text(), std::string("z"));
+    }
+
     // A one-line box is Qt's own QLineEdit: it takes nothing of data
     // without text, and no more than its length limit.
     void pasteAndDropOfOddDataIntoAFreeBoxOfOneLine() {
