@@ -9,6 +9,7 @@
 
 #include <cups/cups.h>
 
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageSize>
 #include <algorithm>
@@ -150,13 +151,10 @@ std::unique_ptr<PrintTarget> defaultPrinter(const Background& background) {
     return std::make_unique<DefaultPrinter>(background);
 }
 
-QPageLayout defaultPageLayout(const Background& background) {
+QPageLayout pdfPageLayout() {
     QPageLayout layout = a4();
-    background([&layout] {
-        PrintServer server(page_format_bound_ms);
-        if (cups_dest_t* printer = server.defaultPrinter())
-            layout = server.paper(printer).value_or(layout);
-    });
+    if (QLocale::system().measurementSystem() == QLocale::ImperialUSSystem)
+        layout.setPageSize(QPageSize(QPageSize::Letter));
     return layout;
 }
 

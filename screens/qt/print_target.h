@@ -28,17 +28,15 @@ using Background = std::function<void(const std::function<void()>&)>;
 // each request, when printing; a server that takes longer counts as no
 // printer.
 inline constexpr int print_server_bound_ms = 5000;
-// The same when only the page format is asked for a PDF file: a short wait,
-// then A4.
-inline constexpr int page_format_bound_ms = 1000;
 
 // The system's default printer through CUPS, looked up in the background.
 // Throws failure 482 when no default printer is set up or CUPS cannot be
 // reached, or does not answer in time.
 std::unique_ptr<PrintTarget> defaultPrinter(const Background& background);
 
-// The page format of the default printer's default paper, asked in the
-// background with a short bound; A4 when there is no answer.
-QPageLayout defaultPageLayout(const Background& background);
+// The page format of a PDF file: a file needs no printer, so no print server
+// is asked (one that does not answer would hold the save). US Letter where
+// the user's locale measures in inches, A4 elsewhere.
+QPageLayout pdfPageLayout();
 
 }  // namespace qtfront

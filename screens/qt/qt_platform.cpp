@@ -241,8 +241,7 @@ void QtPlatform::writePdf(toolkit::Screen& screen, const std::string& path,
                           const FileWriter& write) {
     QWidget* window = frontEnd_ ? frontEnd_->window(screen) : nullptr;
     if (!window) throw std::logic_error("no window for " + screen.name());
-    const QPageLayout layout =
-        printTarget_ ? printTarget_()->pageLayout() : defaultPageLayout(background());
+    const QPageLayout layout = printTarget_ ? printTarget_()->pageLayout() : pdfPageLayout();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

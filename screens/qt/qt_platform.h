@@ -48,9 +48,9 @@ class QtPlatform : public toolkit::Platform {
     unsigned randomSeed() override;
     std::optional<std::string> saveFileName(const std::string& title,
                                             const std::string& proposed) override;
-    // The page as printScreen renders it, in the page format of the default
-    // printer (asked in the background with a short bound; A4 without an
-    // answer), rendered in memory and handed to `write`.
+    // The page as printScreen renders it, in the page format of
+    // pdfPageLayout (no print server is asked), rendered in memory and
+    // handed to `write`.
     void writePdf(toolkit::Screen& screen, const std::string& path,
                   const FileWriter& write) override;
 

@@ -119,7 +119,7 @@ run_driver thePrinterFailureIsReported
 
 # 4. A server that accepts connections and never answers.
 python3 -c '
-import socket
+import socket, sys
 server = socket.socket()
 server.bind(("127.0.0.1", 0))
 server.listen(8)
@@ -127,12 +127,15 @@ print(server.getsockname()[1], flush=True)
 held = []
 while True:
     held.append(server.accept())
-' >"$D/silent.port" &
+    print("connection", file=sys.stderr, flush=True)
+' >"$D/silent.port" 2>"$D/silent.connections" &
 silent_pid=$!
 cups_wait 100 test -s "$D/silent.port" || fail "the silent print server did not start"
 silent=127.0.0.1:$(cat "$D/silent.port")
 run_driver aSilentServerGivesThePrinterMessageInTime "$silent"
+asked=$(wc -l <"$D/silent.connections")
 run_driver aPdfNeedsNoAnswerFromTheServer "$silent"
+[ "$(wc -l <"$D/silent.connections")" -eq "$asked" ] || fail "the PDF save asked the print server"
 grep -h "^QINFO" "$D/log/aSilentServerGivesThePrinterMessageInTime.out" \
   "$D/log/aPdfNeedsNoAnswerFromTheServer.out" | sed 's/^QINFO *: /silent print server: /'
 

@@ -136,8 +136,8 @@ class PrintCupsTest : public ProgramTest {
         checkPrintScreenRestored();
     }
 
-    // "Als PDF speichern" needs no answer from a print server: the page
-    // arrives at once, on A4.
+    // "Als PDF speichern" asks no print server (the script counts its
+    // connections): the page arrives at once, on A4.
     void aPdfNeedsNoAnswerFromTheServer() {
         gameWithHeaderTexts();
         QTemporaryDir folder;
@@ -161,8 +161,6 @@ class PrintCupsTest : public ProgramTest {
         const QByteArray content = pdf.readAll();
         QVERIFY(content.startsWith("%PDF"));
         QVERIFY2(content.contains("/MediaBox [0 0 595"), "not an A4 page");
-        QVERIFY2(untilWritten < qtfront::page_format_bound_ms + answer_slack_ms,
-                 qPrintable(QString::number(untilWritten)));
         checkPrintScreenRestored();
     }
 };
