@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "solver/techniques.h"
+
 namespace solver {
 
 namespace {
@@ -80,6 +82,11 @@ bool samePattern(const Step& a, const Step& b) {
 // A rung that hands on very many other steps first gives up: the step then
 // counts as not found, which only keeps a step that might have gone.
 std::optional<Step> findAgain(const CandidateGrid& grid, std::size_t rung, const Step& wanted) {
+    if (wanted.technique == Technique::AlsXz || wanted.technique == Technique::AlsXyWing) {
+        std::optional<Step> again = techniques::alsStepAgain(grid, wanted);
+        if (again && !samePattern(*again, wanted)) return std::nullopt;
+        return again;
+    }
     std::optional<Step> found;
     int budget = find_again_budget;
     ladder()[rung].find(grid, [&](Step&& step) {

@@ -137,6 +137,11 @@ bool sueDeCoq(const CandidateGrid& grid, const StepSink& sink);
 // ALS-XZ (singly and doubly linked) and ALS-XY-Wing, fewest cells first.
 bool alsXz(const CandidateGrid& grid, const StepSink& sink);
 bool alsXyWing(const CandidateGrid& grid, const StepSink& sink);
+// An ALS-XZ or ALS-XY-Wing step found before, as its finder would find its
+// sets in this grid: what they remove now, or none when they are no longer
+// such a pattern or remove nothing. Much cheaper than the finder, which
+// lists every set of the grid.
+std::optional<Step> alsStepAgain(const CandidateGrid& grid, const Step& step);
 
 // --- extrem ---
 

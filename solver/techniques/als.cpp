@@ -43,6 +43,44 @@ void forDigits(DigitSet digits, F&& f) {
     for (unsigned rest = digits; rest; rest &= rest - 1) f(std::countr_zero(rest));
 }
 
+// The places of each digit of a set and the cells that see them.
+void fillPlaces(const CandidateGrid& grid, Als& als) {
+    forDigits(als.digits, [&](int d) {
+        als.cells.forEach([&](int p) {
+            if (grid.has(p, d)) als.places[d].add(p);
+        });
+        als.seen[d] = commonPeers(als.places[d]);
+        als.reach |= als.seen[d];
+    });
+}
+
+// The set of a chain node's cells, if they are still an almost locked set;
+// in the first unit that holds them, as almostLockedSets counts it.
+std::optional<Als> alsOf(const CandidateGrid& grid, const ChainNode& node) {
+    Als als;
+    als.size = static_cast<int>(node.positions.size());
+    for (int p : node.positions) {
+        if (!grid.empty(p)) return std::nullopt;
+        als.cells.add(p);
+        als.digits |= grid.candidates(p);
+    }
+    if (bitCount(als.digits) != als.size + 1) return std::nullopt;
+    while (als.unit < 27 && !subsetOf(als.cells, unitSet(als.unit))) ++als.unit;
+    if (als.unit == 27) return std::nullopt;
+    fillPlaces(grid, als);
+    return als;
+}
+
+// The restricted commons of two sets without a common cell.
+DigitSet restrictedCommons(const Als& a, const Als& b) {
+    DigitSet commons = 0;
+    if (intersect(a.cells, b.cells)) return 0;
+    forDigits(a.digits & b.digits, [&](int x) {
+        if (subsetOf(b.places[x], a.seen[x])) commons |= digitBit(x);
+    });
+    return commons;
+}
+
 // Whether a set of cells of unit u lies in an earlier unit as well: cells of
 // one row in a column or a square, cells of one column in a square.
 bool countedBefore(int u, CellSet cells) {
@@ -91,13 +129,7 @@ std::vector<Als> almostLockedSets(const CandidateGrid& grid, std::array<int, 10>
             for (int i = 0; i < unit.count; ++i)
                 if (subset >> i & 1) als.cells.add(unit.open[i]);
             if (countedBefore(u, als.cells)) continue;
-            forDigits(als.digits, [&](int d) {
-                als.cells.forEach([&](int p) {
-                    if (grid.has(p, d)) als.places[d].add(p);
-                });
-                als.seen[d] = commonPeers(als.places[d]);
-                als.reach |= als.seen[d];
-            });
+            fillPlaces(grid, als);
             sets.push_back(als);
         }
     }
@@ -210,10 +242,12 @@ struct AlsIndex {
             forDigits(sets[j].digits, [&](int x) { byPlace[fill[key(j, x)]++] = j; });
         std::vector<DigitSet> commons(count, 0);
         std::vector<int> touched;
+        // Only cells that hold x can be a first place of x.
+        const DigitCells open(grid);
         for (int i = 0; i < count; ++i) {
             const Als& a = sets[i];
             forDigits(a.digits, [&](int x) {
-                a.seen[x].forEach([&](int cell) {
+                (a.seen[x] & open[x]).forEach([&](int cell) {
                     const auto begin = byPlace.begin() + offset[x * 81 + cell];
                     const auto end = byPlace.begin() + offset[x * 81 + cell + 1];
                     for (auto j = std::upper_bound(begin, end, i); j != end; ++j) {
@@ -246,6 +280,21 @@ const AlsIndex& alsIndex(const CandidateGrid& grid) {
 // The ALS-XY-Wings with at most this many cells in their three sets: larger
 // ones cost much to find and are hard to follow.
 constexpr int largest_wing = 12;
+
+// The ALS-XY-Wing step of pivot c with restricted common x to a and y to b.
+Step alsXyWingStep(const DigitCells& open, const Als& a, const Als& b, const Als& c, int x, int y) {
+    const DigitSet xy = digitBit(x) | digitBit(y);
+    std::array<CellSet, 10> eliminated;
+    std::vector<Chain> chains;
+    forDigits(a.digits & b.digits & ~xy, [&](int z) {
+        eliminated[z] = seeingAll(open, z, {&a, &b});
+        if (!eliminated[z].none())
+            chains.push_back({node(a, z, false), node(a, x, true), node(c, x, false),
+                              node(c, y, true), node(b, y, false), node(b, z, true)});
+    });
+    return alsStep(Technique::AlsXyWing, {&a, &b, &c}, eliminated, (a.digits & b.digits) | xy,
+                   std::move(chains));
+}
 
 }  // namespace
 
@@ -308,22 +357,37 @@ bool alsXyWing(const CandidateGrid& grid, const StepSink& sink) {
     }
     std::stable_sort(wings.begin(), wings.end(),
                      [](const Wing& l, const Wing& r) { return l.size < r.size; });
-    for (const Wing& wing : wings) {
-        const Als &a = sets[wing.a], &b = sets[wing.b], &c = sets[wing.c];
-        const DigitSet xy = digitBit(wing.x) | digitBit(wing.y);
-        std::array<CellSet, 10> eliminated;
-        std::vector<Chain> chains;
-        forDigits(a.digits & b.digits & ~xy, [&](int z) {
-            eliminated[z] = seeingAll(open, z, {&a, &b});
-            if (!eliminated[z].none())
-                chains.push_back({node(a, z, false), node(a, wing.x, true), node(c, wing.x, false),
-                                  node(c, wing.y, true), node(b, wing.y, false), node(b, z, true)});
-        });
-        if (sink(alsStep(Technique::AlsXyWing, {&a, &b, &c}, eliminated, (a.digits & b.digits) | xy,
-                         std::move(chains))))
+    for (const Wing& wing : wings)
+        if (sink(alsXyWingStep(open, sets[wing.a], sets[wing.b], sets[wing.c], wing.x, wing.y)))
             return true;
-    }
     return false;
+}
+
+std::optional<Step> alsStepAgain(const CandidateGrid& grid, const Step& step) {
+    const bool wing = step.technique == Technique::AlsXyWing;
+    if ((!wing && step.technique != Technique::AlsXz) || step.chains.empty() ||
+        step.chains.front().size() < (wing ? 6u : 4u))
+        return std::nullopt;
+    // The chains run A, B for ALS-XZ and A, C, B for the wing.
+    const Chain& chain = step.chains.front();
+    const std::optional<Als> a = alsOf(grid, chain[0]);
+    const std::optional<Als> b = alsOf(grid, chain[wing ? 4 : 2]);
+    if (!a || !b) return std::nullopt;
+    const DigitCells open(grid);
+    if (!wing) {
+        const DigitSet rcc = restrictedCommons(*a, *b);
+        return rcc ? alsXzStep(open, *a, *b, rcc) : std::nullopt;
+    }
+    const std::optional<Als> c = alsOf(grid, chain[2]);
+    if (!c || intersect(a->cells, b->cells)) return std::nullopt;
+    const int x = chain[1].digit, y = chain[3].digit;
+    const int room = largest_wing - c->size;
+    if (!(restrictedCommons(*a, *c) & digitBit(x)) || !(restrictedCommons(*c, *b) & digitBit(y)) ||
+        2 * a->size >= room || a->size + b->size > room)
+        return std::nullopt;
+    Step again = alsXyWingStep(open, *a, *b, *c, x, y);
+    if (again.eliminations.empty()) return std::nullopt;
+    return again;
 }
 
 }  // namespace solver::techniques

@@ -187,4 +187,18 @@ TEST_P(TechniqueTest, FindsItsFirstStepAndNothingWhereThereIsNone) {
 INSTANTIATE_TEST_SUITE_P(Finders, TechniqueTest, testing::ValuesIn(cases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The hint finds an ALS step again by its sets alone: in its own grid it is
+// the finder's step, and once applied it removes nothing more.
+TEST(AlsStepAgain, IsTheFindersStepAndNothingOnceApplied) {
+    for (const TechniqueCase& c : cases) {
+        if (c.technique != Technique::AlsXz && c.technique != Technique::AlsXyWing) continue;
+        CandidateGrid grid = gridOf(c.position);
+        const std::optional<Step> step = firstStep(c.find, grid);
+        ASSERT_TRUE(step) << c.name;
+        EXPECT_EQ(techniques::alsStepAgain(grid, *step), step) << c.name;
+        grid.apply(*step);
+        EXPECT_FALSE(techniques::alsStepAgain(grid, *step)) << c.name;
+    }
+}
+
 }  // namespace
