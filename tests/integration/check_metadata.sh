@@ -54,9 +54,9 @@ for page in "$prefix/share/man/man6/$package.6.gz" "$prefix/share/man/de/man6/$p
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "man -l $page warns: $warnings"
   text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
-  echo "$text" | grep -q "^$package $version " || fail "$page does not carry version $version"
+  grep -q "^$package $version " <<<"$text" || fail "$page does not carry version $version"
   for name in "share/sudoku/sudoku_erkl.txt" "NAME.txt" "Ctrl+V\|Strg+V"; do
-    echo "$text" | grep -q "$name" || fail "$page does not name $name"
+    grep -q "$name" <<<"$text" || fail "$page does not name $name"
   done
 done
 

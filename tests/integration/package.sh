@@ -65,7 +65,7 @@ trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 # Every shared library the program needs comes from a package it depends on.
 for library in $(objdump -p "$root/$program" | awk '$1 == "NEEDED" { print $2 }'); do
-  path=$(/sbin/ldconfig -p | awk -v l="$library" '$1 == l { print $NF; exit }')
+  path=$(/sbin/ldconfig -p | awk -v l="$library" '$1 == l && !found { print $NF; found = 1 }')
   # dpkg knows a file by the path its package installed it under, which
   # is either the linker's path or the one the link leads to.
   owner=""
@@ -89,7 +89,7 @@ else
   trap 'dpkg --purge $package >/dev/null || true; rm -rf "$root"' EXIT
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
   for f in /$program /usr/share/sudoku/sudoku_erkl.txt /usr/share/man/de/man6/$package.6.gz; do
-    dpkg -L $package | grep -qx "$f" || fail "dpkg -L $package does not list $f"
+    dpkg -L $package | grep -x "$f" >/dev/null || fail "dpkg -L $package does not list $f"
   done
   "$here/check_installation.sh" /usr || failed=1
   dpkg --purge $package >/dev/null

@@ -122,7 +122,7 @@ EOF
   # keeps the text readable (pdftotext).
   local model
   local -a driver_choice
-  model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ { print $1; exit }')
+  model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ && !model { model = $1 } END { print model }')
   if [ -n "$model" ]; then
     driver_choice=(-m "$model")
   else
