@@ -72,12 +72,17 @@ void addChoices(const CandidateGrid& grid, int line, int square, CellSet core,
                 (coreDigits | lineDigits) & static_cast<DigitSet>(~squareDigits);
             const DigitSet squareOnly =
                 (coreDigits | squareDigits) & static_cast<DigitSet>(~lineDigits);
-            for (const auto& [unit, digits] : {std::pair{line, lineOnly}, {square, squareOnly}})
+            for (const auto& [unit, unitDigits] :
+                 {std::pair{line, lineOnly}, {square, squareOnly}}) {
+                // A lambda may not capture a structured binding in C++20
+                // (clang refuses it): capture a copy.
+                const DigitSet digits = unitDigits;
                 unitSet(unit).without(choice.cells).forEach([&](int p) {
                     for (int digit = 1; digit <= 9; ++digit)
                         if ((digits & digitBit(digit)) && grid.has(p, digit))
                             choice.eliminations.push_back({p, digit});
                 });
+            }
             if (!choice.eliminations.empty()) choices.push_back(std::move(choice));
         }
     }
