@@ -72,6 +72,28 @@ window_after() {
   done
 }
 geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)='; }
+# True when the window's client area stands at $2,$3 or just inside the
+# frame the window manager puts around it there.
+placed_at() {
+  local X Y
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=')"
+  [ "$X" -ge "$2" ] && [ "$X" -le $(($2 + 20)) ] && [ "$Y" -ge "$3" ] && [ "$Y" -le $(($3 + 60)) ]
+}
+# Moves the window as a user drags it and waits until it stands there. The
+# move is asked again while it does not: windowmove's --sync returns on the
+# first move it sees, which may be the window manager still placing the newly
+# shown window, and that placement may also undo a move made too early.
+move() {
+  local end=$((SECONDS + 20))
+  until placed_at "$@"; do
+    if [ "$SECONDS" -ge "$end" ]; then
+      echo "timed out moving a window to $2,$3" >&2
+      return 1
+    fi
+    xdotool windowmove "$1" "$2" "$3"
+    sleep 0.1
+  done
+}
 # A click at a point of the window's client area, in pixels (15 twips each).
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
@@ -86,17 +108,17 @@ same_place() {
 }
 
 start=$(window_after Form1)
-xdotool windowmove --sync "$start" 90 70
+move "$start" 90 70
 start_place=$(geometry "$start")
 
 click "$start" 100 508 # "Sudoku starten"
 main=$(window_after Form1 "$start")
-xdotool windowmove --sync "$main" 310 220
+move "$main" 310 220
 main_place=$(geometry "$main")
 
 click "$main" 420 544 # "Drucken"
 print=$(window_after Drucken)
-xdotool windowmove --sync "$print" 420 150
+move "$print" 420 150
 print_place=$(geometry "$print")
 
 click "$print" 548 508 # "Zurück "
