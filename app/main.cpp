@@ -3,13 +3,13 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QStyleFactory>
 #include <memory>
 
 #include "app/self_check.h"
 #include "app/timing.h"
 #include "screens/explanation.h"
 #include "screens/program.h"
+#include "screens/qt/program_style.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows with the menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral(SUDOKU_DESKTOP_FILE));
     // One look everywhere, in which the buttons take their own colours.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(qtfront::programStyle());
     // Hidden windows are screens switched away from; only the model ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
@@ -233,7 +234,13 @@ std::optional<std::string> QtPlatform::saveFileName(const std::string& title,
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(shownCaption(proposed));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The dialog leaves throwaway pictures in Qt's pixmap cache (its file
+    // list's header makes a new one for every paint), where they would stay
+    // until the cache is full, 10 MB later. Emptying the cache costs no more
+    // than drawing a few cached button faces again.
+    QPixmapCache::clear();
+    if (!accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
 }
 

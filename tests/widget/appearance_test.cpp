@@ -6,10 +6,12 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
+#include "screens/qt/program_style.h"
 #include "screens/qt/units.h"
 #include "widget_fixture.h"
 
@@ -38,6 +40,18 @@ class AppearanceTest : public ProgramTest {
         QCOMPARE(pixels(10545, 96), 703);
         QCOMPARE(pixels(1440, 120), 120);
         QCOMPARE(pixels(360, 144), 36);
+    }
+
+    // The program's style is Fusion and hands out one icon per standard
+    // picture: a new icon each time would leave new scaled copies in Qt's
+    // pixmap cache at every opening of a file dialog.
+    void theStyleKeepsItsStandardIcons() {
+        std::unique_ptr<QStyle> style(qtfront::programStyle());
+        QCOMPARE(qobject_cast<QProxyStyle*>(style.get())->baseStyle()->name(), QString("fusion"));
+        const QIcon back = style->standardIcon(QStyle::SP_ArrowBack);
+        QVERIFY(!back.isNull());
+        QCOMPARE(style->standardIcon(QStyle::SP_ArrowBack).cacheKey(), back.cacheKey());
+        QVERIFY(style->standardIcon(QStyle::SP_DirIcon).cacheKey() != back.cacheKey());
     }
 
     void theModelsLineBreaksBecomeLines() {
