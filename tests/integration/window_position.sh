@@ -79,21 +79,17 @@ placed_at() {
   eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=')"
   [ "$X" -ge "$2" ] && [ "$X" -le $(($2 + 20)) ] && [ "$Y" -ge "$3" ] && [ "$Y" -le $(($3 + 60)) ]
 }
-# Moves the window as a user drags it and waits until it stands there. The
-# move is asked again while it does not: windowmove's --sync returns on the
-# first move it sees, which may be the window manager still placing the newly
-# shown window, and that placement may also undo a move made too early.
-move() {
-  local end=$((SECONDS + 20))
-  until placed_at "$@"; do
-    if [ "$SECONDS" -ge "$end" ]; then
-      echo "timed out moving a window to $2,$3" >&2
-      return 1
-    fi
+# Moves the window as a user drags it and waits until it stands there,
+# asking again while it does not. (windowmove --sync returns on the first
+# move it sees, which may be the window manager still placing the newly
+# shown window; that placement may also undo a move made too early.)
+moved_there() {
+  placed_at "$@" || {
     xdotool windowmove "$1" "$2" "$3"
-    sleep 0.1
-  done
+    return 1
+  }
 }
+move() { wait_for 20 moved_there "$@"; }
 # A click at a point of the window's client area, in pixels (15 twips each).
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
