@@ -41,14 +41,6 @@ void report(const char* name, long long sinceNs) {
     std::fprintf(stderr, "%s %lld.%lld\n", name, ms100 / 10, ms100 % 10);
 }
 
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 void giveUp(const char* reason) {
     std::fprintf(stderr, "timing: %s\n", reason);
     QCoreApplication::exit(3);
@@ -86,7 +78,7 @@ long long clickedAt = 0;
 // it is drawn; then the next cell, until the three rows are full.
 void typeText(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
     if (cell > typed_cells) {
-        std::fprintf(stderr, "rss_game_kb %ld\n", residentKb());
+        std::fprintf(stderr, "rss_game_kb %ld\n", residentKilobytes());
         QCoreApplication::exit(0);
         return;
     }
@@ -115,6 +107,14 @@ void typeText(Program& program, qtfront::QtFrontEnd& frontEnd, int cell) {
 
 }  // namespace
 
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+
 bool active() {
     return std::getenv("SUDOKU_TIMING") != nullptr;
 }
@@ -128,7 +128,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
         frontEnd.window(program.main), [] { return true; },
         [&program, &frontEnd] {
             report("main_after_click_ms", clickedAt);
-            std::fprintf(stderr, "rss_main_kb %ld\n", residentKb());
+            std::fprintf(stderr, "rss_main_kb %ld\n", residentKilobytes());
             // As a click into cell 1 would.
             program.main.setFocus(program.main.txt_m(1));
             QTimer::singleShot(pause_ms, [&program, &frontEnd] { typeText(program, frontEnd, 1); });
@@ -137,7 +137,7 @@ void install(Program& program, qtfront::QtFrontEnd& frontEnd) {
         frontEnd.window(program.start), [] { return true; },
         [&program, &frontEnd] {
             report("start_visible_ms", start);
-            std::fprintf(stderr, "rss_start_kb %ld\n", residentKb());
+            std::fprintf(stderr, "rss_start_kb %ld\n", residentKilobytes());
             auto* button = static_cast<QPushButton*>(frontEnd.widget(program.start.cmd_start));
             clickedAt = nowNs();
             button->click();

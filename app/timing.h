@@ -28,5 +28,7 @@ namespace timing {
 
 bool active();
 void install(Program& program, qtfront::QtFrontEnd& frontEnd);
+// This process's resident memory in kB (VmRSS), -1 where it cannot be read.
+long residentKilobytes();
 
 }  // namespace timing

@@ -25,26 +25,18 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "app/timing.h"
 #include "screens/program.h"
 #include "screens/qt/program_style.h"
 #include "screens/qt/qt_front_end.h"
 #include "screens/qt/qt_platform.h"
 
 namespace {
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return 0;
-}
 
 // Closes whatever dialog or menu an action opens, as a user who presses
 // Escape: message boxes by their escape button, other dialogs rejected.
@@ -109,23 +101,20 @@ class Session {
 
     void randomAction() {
         if (!program_->main.visible()) click(program_->druck.cmd_zurueck);
-        switch (pick(12)) {
+        // Undo, redo, the hint and the check of the entries.
+        static constexpr Qt::Key shortcuts[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_H, Qt::Key_E};
+        const int what = pick(12);
+        switch (what) {
             case 0:
             case 1:
             case 2:
                 typeDigit();
                 break;
             case 3:
-                key(Qt::Key_Z, Qt::ControlModifier);
-                break;
             case 4:
-                key(Qt::Key_Y, Qt::ControlModifier);
-                break;
             case 5:
-                key(Qt::Key_H, Qt::ControlModifier);
-                break;
             case 6:
-                key(Qt::Key_E, Qt::ControlModifier);
+                key(shortcuts[what - 3], Qt::ControlModifier);
                 break;
             case 7:
                 key(static_cast<Qt::Key>(Qt::Key_0 + pick(10)), Qt::ControlModifier);
@@ -208,19 +197,19 @@ int main(int argc, char* argv[]) {
     Dismisser dismisser;
     Session session(seed);
     std::printf("platform %s, seed %u\n", qPrintable(QGuiApplication::platformName()), seed);
-    std::printf("%-28s %8ld kB\n", "main screen up", residentKilobytes());
+    std::printf("%-28s %8ld kB\n", "main screen up", timing::residentKilobytes());
     long first = 0;
     int done = 0;
     for (int mark : marks) {
         for (; done < mark; ++done) {
             session.randomAction();
             if (done + 1 == 100) {
-                first = residentKilobytes();
+                first = timing::residentKilobytes();
                 std::printf("%-28s %8ld kB\n", "after 100 actions", first);
             }
         }
         if (mark == 100) continue;
-        const long now = residentKilobytes();
+        const long now = timing::residentKilobytes();
         const std::string label = "after " + std::to_string(mark) + " actions";
         std::printf("%-28s %8ld kB   %+5.1f MB since 100\n", label.c_str(), now,
                     (now - first) / 1024.0);

@@ -75,8 +75,8 @@ geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGH
 # True when the window's client area stands at $2,$3 or just inside the
 # frame the window manager puts around it there.
 placed_at() {
-  local X Y
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=')"
+  local X Y WIDTH HEIGHT
+  eval "$(geometry "$1")"
   [ "$X" -ge "$2" ] && [ "$X" -le $(($2 + 20)) ] && [ "$Y" -ge "$3" ] && [ "$Y" -le $(($3 + 60)) ]
 }
 # Moves the window as a user drags it and waits until it stands there,
